@@ -1,0 +1,36 @@
+#include "analysis/Calculate.h"
+
+#include "analysis/Stages.h"
+#include "model/FrameSetup.h"
+#include "report/BayResults.h"
+#include "report/ReportWriter.h"
+
+std::optional<std::string> RunAnalysis(FrameModel& model) {
+    if (!HasValidCounts(model)) {
+        return "The frame has not been set up: enter the number of floors and of columns "
+               "first.";
+    }
+    ClearDerivedTables(model);
+    using Stage = StageResult (*)(FrameModel&);
+    constexpr Stage stages[] = {PrepareJoints,      ComputeStoreySway, RunFirstCycle,
+                                SnapshotFirstCycle, ComputeEndMoments, BalanceJoints,
+                                ComputeBayResults};
+    for (Stage stage : stages) {
+        if (auto fault = stage(model)) {
+            return fault;
+        }
+    }
+    return std::nullopt;
+}
+
+CalculateOutcome Calculate(FrameModel& model, const std::filesystem::path& reportFolder) {
+    CalculateOutcome outcome;
+    outcome.error = RunAnalysis(model);
+    if (outcome.error) {
+        return outcome;
+    }
+    ReportFiles files = WriteReports(model, reportFolder);
+    outcome.error = std::move(files.error);
+    outcome.reports = files.paths;
+    return outcome;
+}

@@ -1,0 +1,52 @@
+#include "analysis/FiniteCheck.h"
+#include "analysis/Stages.h"
+
+#include <cmath>
+
+namespace {
+
+/// Sway factors of storey f: each column's share of the storey's k3, times -1.5.
+StageResult FormSwayFactors(FrameModel& model, int f) {
+    const int first = model.FloorJoints[f].First;
+    const int last = model.FloorJoints[f].Last;
+    model.ColumnKSum = 0;
+    for (int j = first; j <= last; ++j) {
+        model.ColumnKSum = model.ColumnKSum + model.K[j][3];
+    }
+    const std::string floor = "Floor " + std::to_string(f);
+    if (model.ColumnKSum == 0) {
+        return floor + ": the column stiffnesses k3 add up to 0, so its sway factors cannot "
+                       "be formed.";
+    }
+    if (!std::isfinite(model.ColumnKSum.value())) {
+        return NonFiniteMessage("The sum of the column stiffnesses k3 of floor " +
+                                std::to_string(f));
+    }
+    for (int j = first; j <= last; ++j) {
+        model.SwayFactor[j][f] = (-1.5 * model.K[j][3]) / model.ColumnKSum;
+        if (!std::isfinite(model.SwayFactor[j][f].value())) {
+            return NonFiniteMessage("The sway factor of joint " + std::to_string(j));
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+StageResult ComputeStoreySway(FrameModel& model) {
+    const FrameCounts counts = CountsOf(model);
+    const int n = counts.columns;
+    for (int f = 1; f <= counts.floors; ++f) {
+        if (auto fault = FormSwayFactors(model, f)) {
+            return fault;
+        }
+    }
+    // Storey moments only after every floor has its factors.
+    for (int f = 1; f <= counts.floors; ++f) {
+        for (int j = model.FloorJoints[f].First; j <= model.FloorJoints[f].Last; ++j) {
+            model.FloorM0[f] =
+                model.FloorM0[f] + model.SwayFactor[j][f] * (model.MRot0[j] + model.MRot0[j - n]);
+        }
+    }
+    return FindNonFiniteFloor(model.FloorM0, "The storey moment (0)", counts.floors);
+}

@@ -1,0 +1,42 @@
+#include "model/FrameModel.h"
+
+void ClearDerivedTables(FrameModel& model) {
+    model.JointMomentSum = {};
+    model.Q = {};
+    model.MRot0 = {};
+    model.MRotWork = {};
+    model.Y = {};
+    model.SwayFactor = {};
+    model.ColumnKSum.clear();
+    model.FloorM0 = {};
+    model.ST = {};
+    model.MRot1 = {};
+    model.FloorM1 = {};
+    model.EndM = {};
+    model.JointUnbalance.clear();
+    model.CM = {};
+    model.RDL = {};
+    model.RML = {};
+    model.Midspan = {};
+}
+
+int FloorOfJoint(const FrameModel& model, int joint) {
+    for (int f = 1; f <= MaxFloor; ++f) {
+        const FloorRange& range = model.FloorJoints[f];
+        if (range.First != 0 && range.First <= joint && joint <= range.Last) {
+            return f;
+        }
+    }
+    return 0;
+}
+
+int BayLeftJoint(const FrameModel& model, const BayLoad& bay) {
+    const int columns = static_cast<int>(model.ColumnsPerFloor.value());
+    return bay.FloorNo * columns + bay.BayNo;
+}
+
+FrameCounts CountsOf(const FrameModel& model) {
+    return {static_cast<int>(model.FloorCount.value()),
+            static_cast<int>(model.ColumnsPerFloor.value()),
+            static_cast<int>(model.LastJoint.value()), static_cast<int>(model.TotalBays.value())};
+}

@@ -1,0 +1,144 @@
+#include "model/FrameSetup.h"
+
+#include "model/NumberText.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The longest report suffix; the name plus it must fit a file name of 255 bytes.
+constexpr std::string_view LongestSuffix = "-columnload.txt";
+constexpr std::size_t MaxNameBytes = 255 - LongestSuffix.size();
+
+bool IsWholeInRange(double value, double low, double high) {
+    return value == std::floor(value) && value >= low && value <= high;
+}
+
+std::optional<std::string> CheckProjectName(std::string_view name) {
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/' || c == '\\') {
+            return "The project name cannot contain '/' or '\\', because it becomes part of "
+                   "the report file names.";
+        }
+        if (byte < 0x20 || byte == 0x7F) {
+            return "The project name cannot contain control characters, because it becomes "
+                   "part of the report file names.";
+        }
+#ifdef _WIN32
+        if (std::string_view("<>:\"|?*").find(c) != std::string_view::npos) {
+            return "The project name cannot contain any of < > : \" | ? *, because it becomes "
+                   "part of the report file names.";
+        }
+#endif
+    }
+    if (name.size() > MaxNameBytes) {
+        return "The project name is too long to become part of the report file names: at "
+               "most " +
+               std::to_string(MaxNameBytes) + " characters are allowed.";
+    }
+    return std::nullopt;
+}
+
+struct Counts {
+    double floors = 0.0;
+    double columns = 0.0;
+};
+
+/// Reads and checks the two counts; fills `counts` or returns the refusal.
+std::optional<std::string> CheckCounts(std::string_view floorsText, std::string_view columnsText,
+                                       Counts& counts) {
+    const std::optional<double> floors = TextToNumber(floorsText);
+    if (!floors) {
+        return "TOTAL NO. OF FLOORS: - holds a number beyond the range the program can store.";
+    }
+    const std::optional<double> columns = TextToNumber(columnsText);
+    if (!columns) {
+        return "NO. OF COLOUMNS IN EACH FLOOR : - holds a number beyond the range the program "
+               "can store.";
+    }
+    if (!IsWholeInRange(*floors, 1, MaxFloor)) {
+        return "The number of floors must be a whole number from 1 to 6.";
+    }
+    if (*columns == 1) {
+        return "A frame of one column has no beams and no bays: the number of columns in each "
+               "floor must be at least 2.";
+    }
+    if (!IsWholeInRange(*columns, 2, std::numeric_limits<double>::max())) {
+        return "The number of columns in each floor must be a whole number from 2 up.";
+    }
+    const double joints = *columns * (*floors + 1);
+    if (joints > MaxJoint) {
+        return "The frame would have " + NumberToText(joints) +
+               " joints including the base, but at most 200 are allowed: the number of columns "
+               "times the number of floors plus one must not exceed 200.";
+    }
+    const double bays = *floors * (*columns - 1);
+    if (bays > MaxBay) {
+        return "The frame would have " + NumberToText(bays) +
+               " bays, but at most 100 are allowed: the number of floors times the number of "
+               "columns less one must not exceed 100.";
+    }
+    counts = {*floors, *columns};
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> CheckSetup(std::string_view name, std::string_view floorsText,
+                                      std::string_view columnsText) {
+    Counts counts;
+    if (columnsText.empty() || floorsText.empty()) {
+        return std::string(IncompleteDataMessage);
+    }
+    if (auto refusal = CheckCounts(floorsText, columnsText, counts)) {
+        return refusal;
+    }
+    return CheckProjectName(name);
+}
+
+std::optional<std::string> SetUpFrame(FrameModel& model, std::string_view name,
+                                      std::string_view floorsText, std::string_view columnsText) {
+    if (auto refusal = CheckSetup(name, floorsText, columnsText)) {
+        return refusal;
+    }
+    const double floors = *TextToNumber(floorsText);
+    const double columns = *TextToNumber(columnsText);
+    model.ProjectName = std::string(name);
+    model.FloorCount = floors;
+    model.ColumnsPerFloor = columns;
+    model.BaysPerFloor = columns - 1;
+    model.TotalBays = floors * model.BaysPerFloor;
+    model.CurrentBay = 1;
+    model.LastJoint = columns * (floors + 1);
+    double n = columns + 1;
+    for (int f = 1; f <= static_cast<int>(floors); ++f) {
+        model.FloorJoints[f].First = static_cast<std::int16_t>(n);
+        model.FloorJoints[f].Last = static_cast<std::int16_t>(n + columns - 1);
+        n = n + columns;
+    }
+    model.CurrentJoint = model.FloorJoints[1].First;
+    return std::nullopt;
+}
+
+bool HasValidCounts(const FrameModel& model) {
+    const double floors = model.FloorCount;
+    const double columns = model.ColumnsPerFloor;
+    if (!IsWholeInRange(floors, 1, MaxFloor) || !IsWholeInRange(columns, 2, MaxJoint / 2)) {
+        return false;
+    }
+    if (model.LastJoint.value() != columns * (floors + 1) || model.LastJoint.value() > MaxJoint) {
+        return false;
+    }
+    if (model.TotalBays.value() != floors * (columns - 1) || model.TotalBays.value() > MaxBay) {
+        return false;
+    }
+    for (int f = 1; f <= static_cast<int>(floors); ++f) {
+        const FloorRange& range = model.FloorJoints[f];
+        if (range.First != f * columns + 1 || range.Last != (f + 1) * columns) {
+            return false;
+        }
+    }
+    return true;
+}

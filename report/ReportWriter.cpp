@@ -1,0 +1,122 @@
+#include "report/ReportWriter.h"
+
+#include "report/ReportText.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <string_view>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::array<std::string_view, 4> Suffixes = {".txt", "-corrected.txt", "-midspan.txt",
+                                                      "-columnload.txt"};
+
+std::string Quoted(const fs::path& path) {
+    std::string quoted(1, '\'');
+    quoted += path.string();
+    quoted += '\'';
+    return quoted;
+}
+
+/// A name for a temporary file in the report folder that no report can have.
+fs::path TemporaryPath(const fs::path& folder, int report) {
+    static std::mt19937_64 generator{std::random_device{}()};
+    return folder /
+           (".velmora-" + std::to_string(generator()) + "-" + std::to_string(report) + ".tmp");
+}
+
+/// Writes `text` to a new file; returns the failure's message or nothing.
+std::optional<std::string> WriteFile(const fs::path& path, const fs::path& report,
+                                     const std::string& text) {
+    errno = 0;
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (file) {
+        file.write(text.data(), static_cast<std::streamsize>(text.size()));
+        file.close();
+    }
+    if (!file) {
+        const int error = errno;
+        return "The report " + Quoted(report) +
+               " could not be written: " + (error != 0 ? std::strerror(error) : "write failed") +
+               ".";
+    }
+    return std::nullopt;
+}
+
+/// A report can replace an existing regular file, never a folder or device.
+std::optional<std::string> CheckTarget(const fs::path& report) {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(report, ec);
+    if (ec || status.type() == fs::file_type::not_found ||
+        status.type() == fs::file_type::regular) {
+        return std::nullopt;
+    }
+    const char* reason = status.type() == fs::file_type::directory
+                             ? "a folder of that name stands in its place"
+                             : "something other than a file stands in its place";
+    return "The report " + Quoted(report) + " could not be written: " + reason + ".";
+}
+
+void RemoveAll(const std::array<fs::path, 4>& paths) {
+    for (const fs::path& path : paths) {
+        if (!path.empty()) {
+            std::error_code ignored;
+            fs::remove(path, ignored);
+        }
+    }
+}
+
+} // namespace
+
+std::array<fs::path, 4> ReportPaths(const FrameModel& model, const fs::path& folder) {
+    std::array<fs::path, 4> paths;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        paths[i] = folder / (model.ProjectName + std::string(Suffixes[i]));
+    }
+    return paths;
+}
+
+ReportFiles WriteReports(const FrameModel& model, const fs::path& folder) {
+    ReportFiles result;
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) {
+        result.error = "The report folder " + Quoted(folder) +
+                       " does not exist. Create it, then press CALCULATE again.";
+        return result;
+    }
+    const std::array<fs::path, 4> reports = ReportPaths(model, folder);
+    const std::array<std::string, 4> texts = {MainReportText(model), CorrectedReportText(model),
+                                              MidspanReportText(model),
+                                              ColumnLoadReportText(model)};
+    std::array<fs::path, 4> temporary;
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        auto fault = CheckTarget(reports[i]);
+        if (!fault) {
+            temporary[i] = TemporaryPath(folder, static_cast<int>(i) + 1);
+            fault = WriteFile(temporary[i], reports[i], texts[i]);
+        }
+        if (fault) {
+            RemoveAll(temporary);
+            result.error = fault;
+            return result;
+        }
+    }
+    // Every report is complete: only now replace the reports of an earlier run.
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        fs::rename(temporary[i], reports[i], ec);
+        if (ec) {
+            RemoveAll(temporary);
+            result.error =
+                "The report " + Quoted(reports[i]) + " could not be written: " + ec.message() + ".";
+            return result;
+        }
+        temporary[i].clear();
+    }
+    result.paths = reports;
+    return result;
+}
