@@ -54,6 +54,21 @@ std::optional<double> ReadRadixNumber(std::string_view digits, int radix) {
     return value;
 }
 
+/// A number just above the largest double that still rounds to its 15-digit
+/// text, 1.79769313486232E+308, is read as the largest double, so that every
+/// number a box shows can be read back; anything larger has no value.
+std::optional<double> LargestShownNumber(const std::string& canonical) {
+    long double wide = 0.0L;
+    const auto result = std::from_chars(canonical.data(), canonical.data() + canonical.size(), wide,
+                                        std::chars_format::general);
+    constexpr long double LargestShown = 1.79769313486232e308L;
+    if (result.ec != std::errc() || std::fabs(wide) > LargestShown) {
+        return std::nullopt;
+    }
+    const double largest = std::numeric_limits<double>::max();
+    return wide < 0 ? -largest : largest;
+}
+
 /// Reads the longest leading decimal number: [sign] digits [. digits]
 /// [E|D [sign] digits]. Builds a canonical copy for from_chars, which knows
 /// neither a leading '+' nor the exponent letter 'D'.
@@ -126,7 +141,7 @@ std::optional<double> ReadDecimalNumber(std::string_view s) {
         // Beyond the range of a double, or too small for one: only the first
         // has no value; an underflow reads as a zero of its sign.
         if (nonZeroDigit && pointShift + exponent > 0) {
-            return std::nullopt;
+            return LargestShownNumber(canonical);
         }
         return canonical.front() == '-' ? -0.0 : 0.0;
     }
