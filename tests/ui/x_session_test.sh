@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Starts the built program in a virtual X server, types a one-floor frame with
+# the keyboard as a person would, calculates, and checks the four reports and
+# the four requests to open them. Exits 77 (skipped) only when no X server can
+# be started here.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+golden="$here/../data/ui-session/x"
+
+skip() {
+    echo "SKIPPED: $*"
+    exit 77
+}
+
+inside() {
+    local program=$1 work=$2
+    touch "$work/server-started"
+    "$program" >"$work/program.log" 2>&1 &
+    local pid=$!
+    local window
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmora Frame Analysis$' | head -n 1)
+    xdotool windowfocus --sync "$window"
+    sleep 0.5
+    keys() { xdotool key --delay 40 "$@"; }
+    text() { xdotool type --delay 40 "$1"; }
+
+    # Setup: the name is typed in lower case and shown in upper case.
+    text one; keys Tab; text 1; keys Tab; text 2; keys Tab space
+    # Joint 3, then "&NEXT  -->", then joint 4; M1 is typed with the opposite sign.
+    text 0; keys Tab; text 2; keys Tab; text 2; keys Tab; text 0; keys Tab Tab; text 8; keys Tab
+    keys space space
+    text 2; keys Tab; text 0; keys Tab; text 2; keys Tab; text 0; keys Tab; text 8; keys Tab Tab
+    keys space
+    # The one bay: floor 1, bay 1, "UDL System", UDL 1 = 10, L = 6.
+    keys Tab; text 1; keys Tab; text 1; keys Tab Right space Tab; text 10; keys Tab; text 6
+    keys Tab space
+    keys alt+c
+
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "The program did not end after the calculation:"
+        cat "$work/program.log"
+        kill "$pid"
+        return 1
+    fi
+    wait "$pid"
+}
+
+if [ "${1:-}" = "--inside" ]; then
+    inside "$2" "$3"
+    exit $?
+fi
+
+program=$1
+command -v xvfb-run >/dev/null || skip "no X server: xvfb-run is missing (Debian package xvfb)"
+command -v xdotool >/dev/null || skip "xdotool is missing (Debian package xdotool)"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/home/velmora" "$work/bin"
+# The desktop's opener, replaced by one that records each request.
+cat >"$work/bin/xdg-open" <<EOF
+#!/bin/sh
+echo "\$1" >>"$work/opened.log"
+EOF
+chmod +x "$work/bin/xdg-open"
+
+status=0
+env -u WAYLAND_DISPLAY HOME="$work/home" PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside "$program" "$work" || status=$?
+if [ ! -e "$work/server-started" ]; then
+    skip "no X server could be started here (xvfb-run exited with $status)"
+fi
+[ "$status" -eq 0 ] || { echo "FAIL: the session in the X server failed ($status)"; exit 1; }
+
+failed=0
+for suffix in .txt -corrected.txt -midspan.txt -columnload.txt; do
+    report="$work/home/velmora/ONE$suffix"
+    if ! cmp -s "$report" "$golden/ONE$suffix"; then
+        echo "FAIL: ONE$suffix differs from the expected report"
+        diff "$report" "$golden/ONE$suffix" || true
+        failed=1
+    fi
+done
+# The opener runs detached; give the four requests a moment to arrive.
+for _ in $(seq 50); do
+    [ "$(wc -l <"$work/opened.log" 2>/dev/null || echo 0)" -ge 4 ] && break
+    sleep 0.1
+done
+for suffix in .txt -corrected.txt -midspan.txt -columnload.txt; do
+    if ! grep -qx "file://$work/home/velmora/ONE$suffix" "$work/opened.log" 2>/dev/null; then
+        echo "FAIL: no request to open ONE$suffix"
+        failed=1
+    fi
+done
+[ "$failed" -eq 0 ] && echo "PASS: four reports written and opened from a typed session"
+exit "$failed"
