@@ -52,8 +52,9 @@ std::optional<std::string> WriteFile(const fs::path& path, const fs::path& repor
 std::optional<std::string> CheckTarget(const fs::path& report) {
     std::error_code ec;
     const fs::file_status status = fs::symlink_status(report, ec);
+    // A link is replaced by the new report, not written through.
     if (ec || status.type() == fs::file_type::not_found ||
-        status.type() == fs::file_type::regular) {
+        status.type() == fs::file_type::regular || status.type() == fs::file_type::symlink) {
         return std::nullopt;
     }
     const char* reason = status.type() == fs::file_type::directory
@@ -69,6 +70,55 @@ void RemoveAll(const std::array<fs::path, 4>& paths) {
             fs::remove(path, ignored);
         }
     }
+}
+
+/// Renames the four finished files onto the reports. The reports of an earlier
+/// run are first moved aside and restored if any rename fails, so the folder
+/// holds either the whole old set or the whole new one.
+std::optional<std::string> PutInPlace(std::array<fs::path, 4>& finished,
+                                      const std::array<fs::path, 4>& reports,
+                                      const fs::path& folder) {
+    std::array<fs::path, 4> previous;
+    std::optional<std::string> fault;
+    std::size_t moved = 0;
+    std::size_t placed = 0;
+    std::error_code ec;
+    for (; moved < reports.size() && !fault; ++moved) {
+        if (fs::symlink_status(reports[moved], ec).type() == fs::file_type::not_found) {
+            continue;
+        }
+        previous[moved] = TemporaryPath(folder, static_cast<int>(moved) + 1);
+        fs::rename(reports[moved], previous[moved], ec);
+        if (ec) {
+            previous[moved].clear();
+            fault = "The report " + Quoted(reports[moved]) +
+                    " could not be replaced: " + ec.message() + ".";
+        }
+    }
+    for (; placed < reports.size() && !fault; ++placed) {
+        fs::rename(finished[placed], reports[placed], ec);
+        if (ec) {
+            fault = "The report " + Quoted(reports[placed]) +
+                    " could not be written: " + ec.message() + ".";
+            break;
+        }
+        finished[placed].clear();
+    }
+    if (fault) {
+        // Undo: take the new reports away again and bring the old ones back.
+        for (std::size_t i = 0; i < placed; ++i) {
+            fs::remove(reports[i], ec);
+        }
+        for (std::size_t i = 0; i < reports.size(); ++i) {
+            if (!previous[i].empty()) {
+                fs::rename(previous[i], reports[i], ec);
+            }
+        }
+        RemoveAll(finished);
+        return fault;
+    }
+    RemoveAll(previous);
+    return std::nullopt;
 }
 
 } // namespace
@@ -107,15 +157,9 @@ ReportFiles WriteReports(const FrameModel& model, const fs::path& folder) {
         }
     }
     // Every report is complete: only now replace the reports of an earlier run.
-    for (std::size_t i = 0; i < reports.size(); ++i) {
-        fs::rename(temporary[i], reports[i], ec);
-        if (ec) {
-            RemoveAll(temporary);
-            result.error =
-                "The report " + Quoted(reports[i]) + " could not be written: " + ec.message() + ".";
-            return result;
-        }
-        temporary[i].clear();
+    if (auto fault = PutInPlace(temporary, reports, folder)) {
+        result.error = fault;
+        return result;
     }
     result.paths = reports;
     return result;

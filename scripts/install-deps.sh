@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build, test and run Velmora.
-# As root it runs apt-get; otherwise it prints the exact command and stops.
+# Installs the Debian packages needed to build, test and run Velmora, and the
+# German locale that the tests use to prove numbers never take a decimal comma.
+# As root it runs apt-get; otherwise it prints the exact commands and stops.
 set -euo pipefail
 
 packages=(
     build-essential cmake make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang-format
+    clang-format locales
     qt6-base-dev libgl-dev
     xvfb xauth xdotool
 )
+test_locale=de_DE.UTF-8
 
 missing=()
 for p in "${packages[@]}"; do
@@ -17,17 +19,28 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
+need_locale=0
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+    need_locale=1
+fi
 
-if [ ${#missing[@]} -eq 0 ]; then
+if [ ${#missing[@]} -eq 0 ] && [ $need_locale -eq 0 ]; then
     exit 0
 fi
 
-cmd="apt-get install -y --no-install-recommends ${missing[*]}"
+install_cmd="apt-get install -y --no-install-recommends ${missing[*]}"
+locale_cmd="localedef -i de_DE -f UTF-8 $test_locale"
 if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing Debian packages. Run as root:" >&2
-    echo "    apt-get update && $cmd" >&2
+    echo "Missing parts of the build environment. Run as root:" >&2
+    [ ${#missing[@]} -gt 0 ] && echo "    apt-get update && $install_cmd" >&2
+    [ $need_locale -eq 1 ] && echo "    $locale_cmd" >&2
     exit 1
 fi
-echo "Installing: ${missing[*]}"
-apt-get update -q
-DEBIAN_FRONTEND=noninteractive $cmd
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $install_cmd
+fi
+if [ $need_locale -eq 1 ]; then
+    $locale_cmd
+fi
