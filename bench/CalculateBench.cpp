@@ -5,7 +5,6 @@
 #include "report/ReportWriter.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -46,8 +45,8 @@ FrameModel FilledFrame(int floors, int columns) {
 }
 
 void BM_Analysis(benchmark::State& state) {
-    FrameModel model = FilledFrame(static_cast<int>(state.range(0)),
-                                   static_cast<int>(state.range(1)));
+    FrameModel model =
+        FilledFrame(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state) {
         auto fault = RunAnalysis(model);
         benchmark::DoNotOptimize(fault);
@@ -56,10 +55,10 @@ void BM_Analysis(benchmark::State& state) {
 }
 
 void BM_AnalysisAndReports(benchmark::State& state) {
-    FrameModel model = FilledFrame(static_cast<int>(state.range(0)),
-                                   static_cast<int>(state.range(1)));
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("velmora-bench-" + std::to_string(::getpid()));
+    FrameModel model =
+        FilledFrame(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("velmora-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     for (auto _ : state) {
         CalculateOutcome outcome = Calculate(model, folder);
