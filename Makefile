@@ -2,8 +2,9 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
+FUZZ_SECONDS ?= 300
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run bench clean format-check sanitize fuzz lint package
 
 all: build
 
@@ -16,8 +17,28 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
+# The plain tests, then the format check, the sanitizer build with its tests
+# and 30 seconds of fuzzing.
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS)
+	@bash scripts/check-format.sh
+	@JOBS=$(JOBS) bash scripts/sanitize.sh
+	@JOBS=$(JOBS) bash scripts/fuzz.sh 30
+
+format-check:
+	@bash scripts/check-format.sh
+
+sanitize: deps
+	@JOBS=$(JOBS) bash scripts/sanitize.sh
+
+fuzz: deps
+	@JOBS=$(JOBS) bash scripts/fuzz.sh $(FUZZ_SECONDS)
+
+lint: build
+	@JOBS=$(JOBS) bash scripts/lint.sh $(BUILD_DIR)
+
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 run: build
 	@if [ -x $(BUILD_DIR)/ui/velmora ]; then \

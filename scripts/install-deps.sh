@@ -10,6 +10,8 @@ packages=(
     clang-format locales
     qt6-base-dev libgl-dev
     xvfb xauth xdotool
+    clang libclang-rt-14-dev clang-tidy
+    desktop-file-utils dpkg-dev
 )
 test_locale=de_DE.UTF-8
 
