@@ -37,6 +37,15 @@ Form1::Form1(WindowServices services, QWidget* parent)
     Form_Load();
 }
 
+Form1::~Form1() {
+    // The boxes outlive the window's own members while it is torn down; a focus
+    // change then must reach no handler.
+    for (EntryBox* box : findChildren<EntryBox*>()) {
+        disconnect(box, nullptr, this, nullptr);
+    }
+    Text7->removeEventFilter(this);
+}
+
 void Form1::createSetupPanel() {
     Frame2 = MakeFrame(this, "Frame2", {2543, 968, 5895, 2775});
     MakeLabel(Frame2, "Label20", QStringLiteral("ADD FLOOR"), {2130, 240, 1815, 375},

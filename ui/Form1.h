@@ -22,6 +22,9 @@ class Form1 : public QWidget {
 
 public:
     explicit Form1(WindowServices services = {}, QWidget* parent = nullptr);
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
 
     const FrameModel& model() const { return model_; }
 

@@ -5,7 +5,8 @@
 
 namespace {
 
-const char* const RecordBoxes[] = {"Text14", "Text15", "Text8", "Text10", "Text13", "Text17", "Text16"};
+const char* const RecordBoxes[] = {"Text14", "Text15", "Text8", "Text10",
+                                   "Text13", "Text17", "Text16"};
 
 QStringList RecordTexts(const FormDriver& driver) {
     QStringList texts;
@@ -117,10 +118,18 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("label");
-        QTest::newRow("floor above 32767") << "Text14" << "32767.5" << "FLOOR :-";
-        QTest::newRow("bay beyond a double") << "Text15" << "1E400" << "BAY :-";
-        QTest::newRow("span beyond a double") << "Text17" << "-1E400" << "L =";
-        QTest::newRow("disabled box too") << "Text16" << "1D999" << "X =";
+        QTest::newRow("floor above 32767") << "Text14"
+                                           << "32767.5"
+                                           << "FLOOR :-";
+        QTest::newRow("bay beyond a double") << "Text15"
+                                             << "1E400"
+                                             << "BAY :-";
+        QTest::newRow("span beyond a double") << "Text17"
+                                              << "-1E400"
+                                              << "L =";
+        QTest::newRow("disabled box too") << "Text16"
+                                          << "1D999"
+                                          << "X =";
     }
 
     void unstorableNumberIsRefusedByItsLabel() {
@@ -206,6 +215,8 @@ private slots:
     void oneBayFrameKeepsItsOnlyRecord() {
         FormDriver driver;
         driver.setUp("B", "1", "2");
+        QVERIFY(!driver.enabled("Command7") && !driver.enabled("Command8"));
+        QCOMPARE(driver.text("Text9"), QStringLiteral("3"));
         TypeRecord(driver, {"1", "1", "10", "", "", "6", ""});
         driver.click("Command9");
         QCOMPARE(driver.focusName(), QStringLiteral("Text14"));

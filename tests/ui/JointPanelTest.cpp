@@ -38,12 +38,12 @@ private slots:
             bool next;
         };
         const Step steps[] = {
-            {nullptr, 4, "FLOOR :- 1", false, true},   {"Command6", 5, "FLOOR :- 1", true, true},
-            {"Command6", 6, "FLOOR :- 1", true, true}, {"Command6", 7, "FLOOR :- 2", true, true},
-            {"Command6", 8, "FLOOR :- 2", true, true}, {"Command6", 9, "FLOOR :- 2", true, false},
-            {"Command5", 8, "FLOOR :- 2", true, true}, {"Command5", 7, "FLOOR :- 2", true, true},
-            {"Command5", 6, "FLOOR :- 1", true, true}, {"Command6", 7, "FLOOR :- 2", true, true},
-            {"Command5", 6, "FLOOR :- 1", true, true}, {"Command5", 5, "FLOOR :- 1", true, true},
+            {nullptr, 4, "FLOOR :- 1", false, true},    {"Command6", 5, "FLOOR :- 1", true, true},
+            {"Command6", 6, "FLOOR :- 1", true, true},  {"Command6", 7, "FLOOR :- 2", true, true},
+            {"Command6", 8, "FLOOR :- 2", true, true},  {"Command6", 9, "FLOOR :- 2", true, false},
+            {"Command5", 8, "FLOOR :- 2", true, true},  {"Command5", 7, "FLOOR :- 2", true, true},
+            {"Command5", 6, "FLOOR :- 1", true, true},  {"Command6", 7, "FLOOR :- 2", true, true},
+            {"Command5", 6, "FLOOR :- 1", true, true},  {"Command5", 5, "FLOOR :- 1", true, true},
             {"Command5", 4, "FLOOR :- 1", false, true},
         };
         for (const Step& step : steps) {
@@ -92,31 +92,43 @@ private slots:
         QCOMPARE(model.M1[4].value(), -10.0);
     }
 
-    void doneOnTheLastJointFocusesBack() {
-        FormDriver driver;
-        driver.setUp("N", "1", "2");
-        driver.click("Command6");
-        QVERIFY(!driver.enabled("Command6"));
-        driver.click("Command1");
-        QCOMPARE(driver.focusName(), QStringLiteral("Command5"));
-        QVERIFY(driver.model().CurrentJoint == 4);
-    }
-
     void leavingABoxShowsTheNumberStored_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("trailing zero") << "Text1" << "0.50" << "0.5";
-        QTest::newRow("exponent") << "Text2" << "1e3" << "1000";
-        QTest::newRow("sign alone") << "Text3" << "-" << "0";
-        QTest::newRow("empty") << "Text4" << "" << "0";
-        QTest::newRow("blanks and unit") << "Text6" << " 3 kN" << "3";
-        QTest::newRow("hexadecimal") << "Text6" << "&H1F" << "31";
-        QTest::newRow("beyond a double stays as typed") << "Text2" << "1E400" << "1E400";
-        QTest::newRow("M1 typed is reversed") << "Text5" << "15" << "-15";
-        QTest::newRow("M1 negative typed") << "Text5" << "-2.50" << "2.5";
-        QTest::newRow("M1 zero") << "Text5" << "0" << "0";
-        QTest::newRow("M1 beyond a double") << "Text5" << "-1E400" << "-1E400";
+        QTest::newRow("trailing zero") << "Text1"
+                                       << "0.50"
+                                       << "0.5";
+        QTest::newRow("exponent") << "Text2"
+                                  << "1e3"
+                                  << "1000";
+        QTest::newRow("sign alone") << "Text3"
+                                    << "-"
+                                    << "0";
+        QTest::newRow("empty") << "Text4"
+                               << ""
+                               << "0";
+        QTest::newRow("blanks and unit") << "Text6"
+                                         << " 3 kN"
+                                         << "3";
+        QTest::newRow("hexadecimal") << "Text6"
+                                     << "&H1F"
+                                     << "31";
+        QTest::newRow("beyond a double stays as typed") << "Text2"
+                                                        << "1E400"
+                                                        << "1E400";
+        QTest::newRow("M1 typed is reversed") << "Text5"
+                                              << "15"
+                                              << "-15";
+        QTest::newRow("M1 negative typed") << "Text5"
+                                           << "-2.50"
+                                           << "2.5";
+        QTest::newRow("M1 zero") << "Text5"
+                                 << "0"
+                                 << "0";
+        QTest::newRow("M1 beyond a double") << "Text5"
+                                            << "-1E400"
+                                            << "-1E400";
     }
 
     void leavingABoxShowsTheNumberStored() {

@@ -37,9 +37,9 @@ void KeyIn(FormDriver& driver, const QString& text) {
 
 void KeyInAllJoints(FormDriver& driver) {
     const QStringList joints[] = {
-        {"0", "4", "3", "2", "", "24"},   {"4", "5", "3", "2", "24", "30"},
-        {"5", "", "3", "2", "30", ""},    {"", "2", "2", "0", "", "2E-4"},
-        {"2", "2.5", "2", "0", "", ""},   {"2.5", "0", "2", "0", "15", "0"},
+        {"0", "4", "3", "2", "", "24"}, {"4", "5", "3", "2", "24", "30"},
+        {"5", "", "3", "2", "30", ""},  {"", "2", "2", "0", "", "2E-4"},
+        {"2", "2.5", "2", "0", "", ""}, {"2.5", "0", "2", "0", "15", "0"},
     };
     for (const QStringList& joint : joints) {
         KeyInJoint(driver, joint);
@@ -145,7 +145,8 @@ private slots:
         driver.type("Text8", "10");
         driver.click("Command9"); // L left empty: a span of 0
         QString inputs = InputsOf(driver.model());
-        const QStringList boxes = {driver.text("Text2"), driver.text("Text6"), driver.text("Text8")};
+        const QStringList boxes = {driver.text("Text2"), driver.text("Text6"),
+                                   driver.text("Text8")};
         driver.click("Command2");
         QCOMPARE(driver.errors.size(), 1);
         QVERIFY2(driver.errors.back().contains("L = 0"), qPrintable(driver.errors.back()));

