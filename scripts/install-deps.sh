@@ -8,7 +8,7 @@ packages=(
     build-essential cmake make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format locales
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev fonts-liberation
     xvfb xauth xdotool
     clang libclang-rt-14-dev clang-tidy
     desktop-file-utils dpkg-dev
