@@ -125,7 +125,7 @@ std::optional<std::string> SetUpFrame(FrameModel& model, std::string_view name,
 bool HasValidCounts(const FrameModel& model) {
     const double floors = model.FloorCount;
     const double columns = model.ColumnsPerFloor;
-    if (!IsWholeInRange(floors, 1, MaxFloor) || !IsWholeInRange(columns, 2, MaxJoint / 2)) {
+    if (!IsWholeInRange(floors, 1, MaxFloor) || !IsWholeInRange(columns, 2, MaxJoint / 2.0)) {
         return false;
     }
     if (model.LastJoint.value() != columns * (floors + 1) || model.LastJoint.value() > MaxJoint) {
