@@ -201,7 +201,7 @@ std::array<int, 2> DrawCounts(Random& random) {
 
 /// The same count as a user might type it.
 std::string CountText(Random& random, int count) {
-    const std::string plain = std::to_string(count);
+    std::string plain = std::to_string(count);
     switch (random.between(0, 7)) {
     case 0:
         return std::string(1, ' ').append(plain).append(1, ' ');
