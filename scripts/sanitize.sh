@@ -14,6 +14,10 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-O1 -g" \
     -DVELMORA_SANITIZE=ON -DVELMORA_BUILD_BENCH=OFF -DVELMORA_PACKAGE_TEST=OFF >/dev/null
-cmake --build "$dir" --parallel "$jobs"
+echo "Sanitizer build in $dir ..."
+if ! cmake --build "$dir" --parallel "$jobs" >"$dir/build.log" 2>&1; then
+    tail -n 60 "$dir/build.log"
+    exit 1
+fi
 cd "$dir"
 ctest --output-on-failure --parallel "$jobs"

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::uint64_t DefaultSeed = 20260601;
-constexpr int DefaultFrames = 4000;
+constexpr int DefaultFrames = 8000;
 constexpr int MostReportedFailures = 10;
 
 std::uint64_t FirstSeed() {
