@@ -5,20 +5,17 @@
 #include <QApplication>
 #include <QTest>
 
-FormDriver::FormDriver(std::optional<std::filesystem::path> reportFolder, bool realMessageBoxes) {
+FormDriver::FormDriver(std::optional<std::filesystem::path> reportFolder) {
     WindowServices services;
     services.openReport = [this](const std::filesystem::path& report) { opened.push_back(report); };
-    if (!realMessageBoxes) {
-        services.showError = [this](const QString& message) {
-            errors.append(message);
-            if (whileShowing) {
-                whileShowing(message);
-            }
-        };
-    }
+    services.showError = [this](const QString& message) {
+        errors.append(message);
+        if (whileShowing) {
+            whileShowing();
+        }
+    };
     services.endProgram = [this] { ++endRequests; };
-    services.reportFolder =
-        reportFolder ? *reportFolder : std::filesystem::path("/nonexistent/velmora-reports");
+    services.reportFolder = reportFolder.value_or("/nonexistent/velmora-reports");
     form_ = std::make_unique<Form1>(std::move(services));
     form_->show();
     if (!QTest::qWaitForWindowActive(form_.get())) {
@@ -26,23 +23,36 @@ FormDriver::FormDriver(std::optional<std::filesystem::path> reportFolder, bool r
     }
 }
 
-QString FormDriver::focusName() const {
-    const QWidget* focus = QApplication::focusWidget();
-    return focus != nullptr ? focus->objectName() : QString();
+QStringList FormDriver::texts(const QStringList& boxes) const {
+    QStringList texts;
+    for (const QString& box : boxes) {
+        texts.append(text(box));
+    }
+    return texts;
 }
 
-void FormDriver::click(const char* name) {
-    QTest::mouseClick(find(name), Qt::LeftButton);
+QString FormDriver::shown() const {
+    QStringList names = {"Frame1", "Frame2", "Frame3", "Command2", "Command3"};
+    names.removeIf([this](const QString& name) { return !find(name)->isVisible(); });
+    return names.join(' ');
 }
 
-void FormDriver::type(const char* boxName, const QString& text) {
-    QLineEdit* target = box(boxName);
-    QTest::mouseClick(target, Qt::LeftButton);
-    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty()) {
-        QTest::keyClick(target, Qt::Key_Delete);
-    } else {
-        QTest::keyClicks(target, text);
+void FormDriver::typeAll(const QStringList& boxes, const QStringList& texts) {
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        click(boxes[i]);
+        key(Qt::Key_A, Qt::ControlModifier);
+        key(Qt::Key_Delete);
+        keys(texts[i]);
+    }
+}
+
+void FormDriver::keys(const QString& typed) {
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        if (typed[i] == u'&') {
+            key(Qt::Key(typed[++i].unicode()), Qt::AltModifier);
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), typed[i].toLatin1());
+        }
     }
 }
 
@@ -52,41 +62,48 @@ void FormDriver::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 }
 
 void FormDriver::setUp(const QString& name, const QString& floors, const QString& columns) {
-    type("Text7", name);
-    type("Text11", floors);
-    type("Text12", columns);
+    typeAll({"Text7", "Text11", "Text12"}, {name, floors, columns});
     click("Command4");
 }
 
 QString InputsOf(const FrameModel& model) {
-    QString dump;
-    auto add = [&dump](const char* what, const Cell& cell) {
-        dump += QString::fromLatin1(what) +
-                (cell.isEmpty() ? QStringLiteral("=<empty> ")
-                                : QStringLiteral("=") + QString::fromStdString(NumberToText(cell)) +
-                                      QLatin1Char(' '));
+    QStringList parts = {QString::fromStdString(model.ProjectName)};
+    auto add = [&parts](const Cell& cell) {
+        parts.append(cell.isEmpty() ? QStringLiteral("-")
+                                    : QString::fromStdString(NumberToText(cell)));
     };
-    dump += QString::fromStdString(model.ProjectName) + QLatin1Char('\n');
-    add("floors", model.FloorCount);
-    add("columns", model.ColumnsPerFloor);
-    add("bays", model.TotalBays);
-    add("last", model.LastJoint);
-    add("joint", model.CurrentJoint);
-    add("bay", model.CurrentBay);
-    for (int j = 0; j <= MaxJoint; ++j) {
-        dump += QStringLiteral("\n%1: ").arg(j);
-        for (int m = 1; m <= MemberCount; ++m) {
-            add("k", model.K[j][m]);
-        }
-        add("M1", model.M1[j]);
-        add("M2", model.M2[j]);
+    for (const Cell& cell : {model.FloorCount, model.ColumnsPerFloor, model.TotalBays,
+                             model.LastJoint, model.CurrentJoint, model.CurrentBay}) {
+        add(cell);
     }
-    auto number = [](double value) { return QString::fromStdString(NumberToText(value)); };
-    for (const BayLoad& bay : model.BayLoads) {
-        dump += QStringLiteral("\n%1 %2 %3 ").arg(bay.IsPointLoad).arg(bay.BayNo).arg(bay.FloorNo);
-        for (double value : {bay.Udl1, bay.Udl2, bay.PointLoad1, bay.SpanL, bay.LoadX}) {
-            dump += number(value) + QLatin1Char(' ');
+    for (int joint = 0; joint <= MaxJoint; ++joint) {
+        for (const Cell& cell : model.K[joint]) {
+            add(cell);
+        }
+        add(model.M1[joint]);
+        add(model.M2[joint]);
+    }
+    for (const BayLoad& record : model.BayLoads) {
+        for (double value : ValuesOf(record)) {
+            add(value);
         }
     }
-    return dump;
+    return parts.join(' ');
+}
+
+QList<double> ValuesOf(const BayLoad& bay) {
+    return QList<double>({double(bay.FloorNo), double(bay.BayNo), double(bay.IsPointLoad), bay.Udl1,
+                          bay.Udl2, bay.PointLoad1, bay.SpanL, bay.LoadX});
+}
+
+void AddRows(std::initializer_list<const char*> columns, std::initializer_list<QStringList> rows) {
+    for (const char* column : columns) {
+        QTest::addColumn<QString>(column);
+    }
+    for (const QStringList& row : rows) {
+        QTestData& data = QTest::newRow(qPrintable(row.front()));
+        for (const QString& cell : row.mid(1)) {
+            data << cell;
+        }
+    }
 }

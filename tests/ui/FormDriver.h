@@ -2,47 +2,59 @@
 
 #include "ui/Form1.h"
 
-#include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
 #include <QStringList>
+#include <QTest>
 #include <filesystem>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <vector>
+
+/// The boxes of the joint panel and of the bay-load panel, in panel order.
+inline const QStringList JointBoxes = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
+inline const QStringList RecordBoxes = {"Text14", "Text15", "Text8", "Text10",
+                                        "Text13", "Text17", "Text16"};
 
 /// The window as a user drives it, with the desktop replaced by recorders: the
 /// messages shown, the reports asked to open and the requests to end.
 class FormDriver {
 public:
     /// Shows a fresh window and waits until it is active. Calculations write into
-    /// `reportFolder`; the default is a folder that does not exist. With
-    /// `realMessageBoxes` the window shows its own message boxes.
-    explicit FormDriver(std::optional<std::filesystem::path> reportFolder = std::nullopt,
-                        bool realMessageBoxes = false);
+    /// `reportFolder`; the default is a folder that does not exist.
+    explicit FormDriver(std::optional<std::filesystem::path> reportFolder = std::nullopt);
 
     Form1& form() { return *form_; }
     const FrameModel& model() const { return form_->model(); }
 
     /// The control of that name; a missing one ends the test run.
-    template <typename Control = QWidget> Control* find(const char* name) const {
-        auto* control = form_->findChild<Control*>(QString::fromLatin1(name));
+    template <typename Control = QWidget> Control* find(const QString& name) const {
+        auto* control = form_->findChild<Control*>(name);
         if (control == nullptr) {
-            qFatal("The window has no control %s of the expected kind", name);
+            qFatal("The window has no control %s of the expected kind", qPrintable(name));
         }
         return control;
     }
-    QLineEdit* box(const char* name) const { return find<QLineEdit>(name); }
-    QAbstractButton* button(const char* name) const { return find<QAbstractButton>(name); }
-    QString text(const char* boxName) const { return box(boxName)->text(); }
-    bool enabled(const char* name) const { return find(name)->isEnabled(); }
+    QString text(const QString& box) const { return find<QLineEdit>(box)->text(); }
+    QStringList texts(const QStringList& boxes) const;
+    bool enabled(const QString& name) const { return find(name)->isEnabled(); }
+    /// The panels and window buttons shown, as "Frame1 Frame3 Command2 Command3".
+    QString shown() const;
     /// The object name of the control that has the focus, or "" when none has.
-    QString focusName() const;
+    QString focusName() const {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
+    }
 
     /// A left mouse click in the middle of the control.
-    void click(const char* name);
-    /// Clicks into the box, selects its text and types over it.
-    void type(const char* boxName, const QString& text);
-    /// One key, sent where the keyboard focus is.
+    void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
+    /// Clicks into each box, selects its text and types over it.
+    void typeAll(const QStringList& boxes, const QStringList& texts);
+    void type(const QString& box, const QString& text) { typeAll({box}, {text}); }
+    /// Types each character where the focus is at that moment: "\t" is Tab, "\r"
+    /// is Enter, a blank on a button presses it, and "&C" is the access key Alt+C.
+    void keys(const QString& typed);
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     /// Types the three setup boxes and clicks "&OK".
     void setUp(const QString& name, const QString& floors, const QString& columns);
@@ -51,11 +63,15 @@ public:
     std::vector<std::filesystem::path> opened;
     int endRequests = 0;
     /// Called while a message is shown, before the handler goes on.
-    std::function<void(const QString&)> whileShowing;
+    std::function<void()> whileShowing;
 
 private:
     std::unique_ptr<Form1> form_;
 };
 
-/// Every input and cursor of the model as text, for comparing two states.
+/// Every input and cursor of the model as text, an empty cell as "-" unlike a stored 0.
 QString InputsOf(const FrameModel& model);
+/// Floor, bay, load system, w1, w2, P, L and X of a bay record.
+QList<double> ValuesOf(const BayLoad& record);
+/// Declares text columns and adds one row per list, named by its first entry.
+void AddRows(std::initializer_list<const char*> columns, std::initializer_list<QStringList> rows);
