@@ -1,16 +1,16 @@
 #include "FrameProperties.h"
 
-#include "ReportScan.h"
 #include "analysis/Calculate.h"
-#include "model/NumberText.h"
 #include "report/ReportText.h"
 #include "report/ReportWriter.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <string_view>
 
 namespace fs = std::filesystem;
 
@@ -46,31 +46,30 @@ std::string Show(long double value) {
     return text.str();
 }
 
+/// Infinity and NaN print as some spelling of "inf" or "nan"; no label or
+/// number of a report holds those letters in a row. The title (the project
+/// name) of the first two reports is left out.
+bool PrintsNonFinite(std::string_view text, bool titled) {
+    if (titled) {
+        text.remove_prefix(std::min(text.find('\n') + 1, text.size()));
+    }
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower.find("inf") != std::string::npos || lower.find("nan") != std::string::npos;
+}
+
 void CheckReports(const FrameModel& model, const std::array<fs::path, 4>& paths,
                   std::vector<std::string>& problems) {
-    const FrameCounts counts = CountsOf(model);
-    const int joints = counts.lastJoint - counts.columns;
     const std::vector<std::string> expected = ReportTexts(model);
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const std::string text = ReadFile(paths[i]);
+        const std::string file = paths[i].filename().string();
         if (text != expected[i]) {
-            problems.push_back("the file " + paths[i].filename().string() +
-                               " differs from the report text of the model");
+            problems.push_back("the file " + file + " differs from the report text of the model");
         }
-        std::optional<std::string> fault;
-        switch (i) {
-        case 0:
-            fault = ScanReport(text, true, 2 + counts.floors + 3 * joints);
-            break;
-        case 1:
-            fault = ScanReport(text, true, 2 + 2 * joints);
-            break;
-        default:
-            fault = ScanBayReport(text, i == 2, counts.totalBays);
-            break;
-        }
-        if (fault) {
-            problems.push_back(paths[i].filename().string() + ": " + *fault);
+        if (PrintsNonFinite(text, i < 2)) {
+            problems.push_back("the file " + file + " prints a value that is not finite");
         }
     }
 }
