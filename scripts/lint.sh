@@ -21,7 +21,10 @@ run-clang-tidy -p "$build" -j "$jobs" -quiet "$PWD/(model|analysis|report|ui|tes
     >"$log" 2>&1 || status=1
 run-clang-tidy -p "$fuzz" -j "$jobs" -quiet "$PWD/fuzz/" >>"$log" 2>&1 || status=1
 if [ "$status" -ne 0 ] || grep -qE '(warning|error): ' "$log"; then
-    grep -vE '^(clang-tidy|Enabled checks|Suppressed|Use -header-filter|[0-9]+ warnings? (and [0-9]+ errors? )?generated)' "$log"
+    sed 's/\x1b\[[0-9;]*m//g' "$log" |
+        grep -vE '^(clang-tidy|Enabled checks|Suppressed|Use -header-filter|[0-9]+ warnings? (and [0-9]+ errors? )?generated)'
+    echo "--------"
+    sed 's/\x1b\[[0-9;]*m//g' "$log" | grep -E '(warning|error): ' | sort -u
     echo "clang-tidy found the faults above." >&2
     exit 1
 fi
