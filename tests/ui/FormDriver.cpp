@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
-FormDriver::FormDriver(std::optional<std::filesystem::path> reportFolder) {
+FormDriver::FormDriver(const std::optional<std::filesystem::path>& reportFolder) {
     WindowServices services;
     services.openReport = [this](const std::filesystem::path& report) { opened.push_back(report); };
     services.showError = [this](const QString& message) {
@@ -91,9 +91,9 @@ QString InputsOf(const FrameModel& model) {
     return parts.join(' ');
 }
 
-QList<double> ValuesOf(const BayLoad& bay) {
-    return QList<double>({double(bay.FloorNo), double(bay.BayNo), double(bay.IsPointLoad), bay.Udl1,
-                          bay.Udl2, bay.PointLoad1, bay.SpanL, bay.LoadX});
+QList<double> ValuesOf(const BayLoad& record) {
+    return QList<double>({double(record.FloorNo), double(record.BayNo), double(record.IsPointLoad),
+                          record.Udl1, record.Udl2, record.PointLoad1, record.SpanL, record.LoadX});
 }
 
 void AddRows(std::initializer_list<const char*> columns, std::initializer_list<QStringList> rows) {

@@ -24,7 +24,7 @@ class FormDriver {
 public:
     /// Shows a fresh window and waits until it is active. Calculations write into
     /// `reportFolder`; the default is a folder that does not exist.
-    explicit FormDriver(std::optional<std::filesystem::path> reportFolder = std::nullopt);
+    explicit FormDriver(const std::optional<std::filesystem::path>& reportFolder = std::nullopt);
 
     Form1& form() { return *form_; }
     const FrameModel& model() const { return form_->model(); }
