@@ -1,43 +1,90 @@
 #pragma once
 
+// Frames and helpers shared by the core tests, with the headers they all use.
+
 #include "model/FrameModel.h"
+#include "model/FrameSetup.h"
 
 #include <array>
 #include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
 #include <string>
+#include <vector>
 
 /// A model set up from valid count texts.
-FrameModel SetUpTestFrame(const char* floors, const char* columns, const char* name = "T");
+inline FrameModel SetUpTestFrame(const char* floors, const char* columns, const char* name = "T") {
+    FrameModel model;
+    EXPECT_EQ(SetUpFrame(model, name, floors, columns), std::nullopt);
+    return model;
+}
 
 /// Stores k1..k4, M1 and M2 of one joint as the joint panel does.
-void StoreJoint(FrameModel& model, int joint, std::array<double, 4> k, double m1, double m2);
-
-/// A UDL record for bay `bayNo` of floor `floorNo`.
-BayLoad Udl(int floorNo, int bayNo, double w1, double span);
+inline void StoreJoint(FrameModel& model, int j, std::array<double, 4> k, double m1, double m2) {
+    for (int m = 1; m <= MemberCount; ++m) {
+        model.K[j][m] = k[m - 1];
+    }
+    model.M1[j] = m1;
+    model.M2[j] = m2;
+}
 
 /// One floor, two columns: joint 3 with k = 0, 2, 2, 0 and M2 = 8, joint 4 with
-/// k = 2, 0, 2, 0 and M1 = -8; one UDL bay.
-FrameModel OneFloorTwoColumns();
-
-/// Two floors, two columns (joints 3..6), the sway frame worked by hand; no bays.
-FrameModel TwoFloorsTwoColumns();
+/// k = 2, 0, 2, 0 and M1 = -8; one UDL bay of w = 10 over L = 6.
+inline FrameModel OneFloorTwoColumns() {
+    FrameModel model = SetUpTestFrame("1", "2", "ONE");
+    StoreJoint(model, 3, {0, 2, 2, 0}, 0, 8);
+    StoreJoint(model, 4, {2, 0, 2, 0}, -8, 0);
+    model.BayLoads[1] = {0, 1, 1, 10, 0, 0, 6, 0}; // IsPointLoad, BayNo, FloorNo, w1, w2, P, L, X
+    return model;
+}
 
 /// 'BLOCK A': two floors, three columns (joints 4..9) and four bay records in
 /// both load systems, out of floor order. Joint 8 has no moments stored and
 /// joint 7 a tiny one, so the reports show empty cells and exponent forms.
-FrameModel BlockA();
+inline FrameModel BlockA() {
+    FrameModel model = SetUpTestFrame("2", "3", "BLOCK A");
+    StoreJoint(model, 4, {0, 4, 3, 2}, 0, 24);
+    StoreJoint(model, 5, {4, 5, 3, 2}, -24, 30);
+    StoreJoint(model, 6, {5, 0, 3, 2}, -30, 0);
+    StoreJoint(model, 7, {0, 2, 2, 0}, 0, 0.0002);
+    model.K[8] = {Cell(), 2, 2.5, 2, 0}; // M1 and M2 never entered
+    StoreJoint(model, 9, {2.5, 0, 2, 0}, -15, 0);
+    model.BayLoads[1] = {0, 1, 1, 12, 0, 0, 6, 0};
+    model.BayLoads[2] = {-1, 2, 1, 6, 4, 20, 7.5, 3};
+    model.BayLoads[3] = {0, 2, 2, 8, 99, 99, 7.5, 1}; // UDL: w2, P and X play no part
+    model.BayLoads[4] = {-1, 1, 2, 0, 0, 10, 6, 3};
+    return model;
+}
 
-std::string ReadFile(const std::filesystem::path& path);
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+/// Expects each of `words` somewhere in `message`.
+inline void ExpectMentions(const std::string& message, const std::vector<const char*>& words) {
+    for (const char* word : words) {
+        EXPECT_NE(message.find(word), std::string::npos) << "'" << word << "' in: " << message;
+    }
+}
 
 /// A fresh folder under the system's temporary directory, removed with the object.
 class TempDir {
 public:
-    TempDir();
-    ~TempDir();
+    TempDir() { std::filesystem::create_directories(path_); }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path path_ = std::filesystem::temp_directory_path() /
+                                  ("velmora-test-" + std::to_string(std::random_device()()));
 };

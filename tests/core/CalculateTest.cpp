@@ -1,0 +1,196 @@
+#include "analysis/Calculate.h"
+
+#include "TestFrames.h"
+#include "report/ReportText.h"
+#include "report/ReportWriter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const Suffixes[] = {".txt", "-corrected.txt", "-midspan.txt", "-columnload.txt"};
+
+/// Report i of BLOCK A as checked by hand.
+std::string Golden(int i) {
+    return ReadFile(fs::path(VELMORA_TEST_DATA) / "core" / ("BLOCK A" + std::string(Suffixes[i])));
+}
+
+// The golden files were worked out independently of this code, formula by
+// formula in the written order, and checked against the report layout.
+TEST(Reports, BlockAMatchesTheGoldenReportsByteForByte) {
+    FrameModel model = BlockA();
+    ASSERT_EQ(RunAnalysis(model), std::nullopt);
+    // What the golden files must show: a negative zero printed '0', empty cells
+    // and an exponent form (checked here so that a changed frame is noticed).
+    ASSERT_TRUE(model.Y[4][1] == 0 && std::signbit(model.Y[4][1].value()));
+    ASSERT_TRUE(model.M1[8].isEmpty() && model.ST[4][1].isEmpty() && model.ST[9][4].isEmpty());
+    ASSERT_LT(std::abs(model.MRot0[7].value()), 1e-4);
+    TempDir folder;
+    const ReportFiles files = WriteReports(model, folder.path());
+    ASSERT_EQ(files.error, std::nullopt);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(files.paths[i], folder.path() / ("BLOCK A" + std::string(Suffixes[i])));
+        EXPECT_EQ(ReadFile(files.paths[i]), Golden(i)) << Suffixes[i];
+    }
+}
+
+// Without a project name the files are the bare suffixes and the titles empty
+// lines; every line of a frame of any size ends in CR LF, with no empty line after.
+TEST(Reports, OneFloorFrameWithoutAName) {
+    FrameModel model = OneFloorTwoColumns();
+    model.ProjectName.clear();
+    ASSERT_EQ(RunAnalysis(model), std::nullopt);
+    const std::string texts[] = {MainReportText(model), CorrectedReportText(model),
+                                 MidspanReportText(model), ColumnLoadReportText(model)};
+    const long lines[] = {2 + 1 + 3 * 2, 2 + 2 * 2, 1, 1};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(ReportPaths(model, "/r")[i], fs::path("/r") / Suffixes[i]);
+        EXPECT_EQ(std::count(texts[i].begin(), texts[i].end(), '\n'), lines[i]) << i;
+        EXPECT_EQ(std::count(texts[i].begin(), texts[i].end(), '\r'), lines[i]) << i;
+        EXPECT_TRUE(texts[i].ends_with("\r\n") && !texts[i].ends_with("\r\n\r\n")) << i;
+    }
+    EXPECT_TRUE(texts[0].starts_with("\r\n\r\nFloor M1"));
+    EXPECT_TRUE(texts[1].starts_with("\r\n\r\nJOINT NO. : - 3\r\n"));
+}
+
+const struct {
+    const char* name;
+    void (*spoil)(FrameModel&);     // applied to BLOCK A
+    std::vector<const char*> words; // each must appear in the message
+} FailureRows[] = {
+    {"storey without column stiffness",
+     [](auto& m) { m.K[7][3] = m.K[8][3] = m.K[9][3] = 0; },
+     {"Floor 2", "k3 add up to 0"}},
+    {"moment, stiffnesses left empty", [](auto& m) { m.K[7] = {}; }, {"Joint 7", "add up to 0"}},
+    {"record never filled in",
+     [](auto& m) { m.BayLoads[3] = {}; },
+     {"record 3", "floor 0, bay 0", "L = 0", "never filled in"}},
+    {"record beyond joint 200",
+     [](auto& m) { m.BayLoads[2].FloorNo = 66; },
+     {"record 2", "floor 66, bay 2", "200 and 201", "0 to 200"}},
+    {"record below joint 0",
+     [](auto& m) { m.BayLoads[4].BayNo = -7; },
+     {"record 4", "floor 2, bay -7", "-1"}},
+    {"stiffness sum overflows",
+     [](auto& m) { m.K[5][1] = m.K[5][2] = 1e308; },
+     {"Q of joint 5", "beyond the range"}},
+    {"moment sum overflows",
+     [](auto& m) { m.M1[6] = m.M2[6] = 1e308; },
+     {"M1 + M2 of joint 6", "beyond the range"}},
+    {"bay load overflows",
+     [](auto& m) { m.BayLoads[1].Udl1 = 1e308; },
+     {"RDL 1 of Bay record 1 (floor 1, bay 1)", "beyond the range"}},
+    {"frame never set up", [](auto& m) { m = FrameModel(); }, {"not been set up"}}};
+
+TEST(CalculateFailure, StopsWithAMessageThatSaysWhereAndWritesNoReport) {
+    for (const auto& row : FailureRows) {
+        SCOPED_TRACE(row.name);
+        TempDir folder;
+        FrameModel model = BlockA();
+        row.spoil(model);
+        const CalculateOutcome outcome = Calculate(model, folder.path());
+        ASSERT_FALSE(outcome.ok());
+        ExpectMentions(*outcome.error, row.words);
+        EXPECT_TRUE(fs::is_empty(folder.path()));
+    }
+}
+
+// The window stays open after a failed calculation. Its storey moments are summed
+// before the bay stage fails: a table not emptied between runs would show.
+TEST(CalculateFailure, CorrectedInputGivesWhatAFirstRunGives) {
+    TempDir folder;
+    FrameModel model = BlockA();
+    model.BayLoads[4].SpanL = 0;
+    ASSERT_FALSE(Calculate(model, folder.path()).ok());
+    model.BayLoads[4].SpanL = 6;
+    for (int run = 1; run <= 2; ++run) {
+        const CalculateOutcome outcome = Calculate(model, folder.path());
+        ASSERT_TRUE(outcome.ok()) << *outcome.error;
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(ReadFile(outcome.reports[i]), Golden(i)) << "run " << run;
+        }
+        // The second run replaces the first one's reports and leaves nothing else.
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 4);
+    }
+}
+
+const std::set<std::string> ReportNames = {"BLOCK A.txt", "BLOCK A-corrected.txt",
+                                           "BLOCK A-midspan.txt", "BLOCK A-columnload.txt"};
+
+class ReportWriter : public testing::Test {
+protected:
+    /// In the folder, the reports of an earlier run, each holding its own file name.
+    void SetUp() override {
+        for (const std::string& name : ReportNames) {
+            std::ofstream(folder.path() / name, std::ios::binary) << name;
+        }
+    }
+
+    /// The earlier reports and nothing else: no temporary file, no new folder.
+    void ExpectEarlierReportsUntouched() {
+        std::set<std::string> entries;
+        for (const auto& entry : fs::directory_iterator(folder.path())) {
+            const std::string name = entry.path().filename().string();
+            entries.insert(name);
+            EXPECT_TRUE(entry.is_directory() || ReadFile(entry.path()) == name) << name;
+        }
+        EXPECT_EQ(entries, ReportNames);
+    }
+
+    FrameModel model = BlockA();
+    TempDir folder;
+};
+
+TEST_F(ReportWriter, MissingFolderIsNamedAndNotCreated) {
+    const fs::path missing = folder.path() / "velmora";
+    const ReportFiles files = WriteReports(model, missing);
+    ASSERT_TRUE(files.error.has_value());
+    ExpectMentions(*files.error, {missing.c_str()});
+    ExpectEarlierReportsUntouched();
+}
+
+// Regression: opening the four files one after another emptied the reports of
+// an earlier run before a later file failed.
+TEST_F(ReportWriter, AFolderInPlaceOfReport3LeavesEarlierReportsAsTheyWere) {
+    fs::remove(folder.path() / "BLOCK A-midspan.txt");
+    fs::create_directory(folder.path() / "BLOCK A-midspan.txt");
+    const ReportFiles files = WriteReports(model, folder.path());
+    ASSERT_TRUE(files.error.has_value());
+    ExpectMentions(*files.error, {"BLOCK A-midspan.txt"});
+    ExpectEarlierReportsUntouched();
+}
+
+// Root writes into a read-only folder regardless: a child process gives up root's rights,
+// writes, and exits with 0 when the message names the first report and the system's reason.
+TEST_F(ReportWriter, AReadOnlyFolderLeavesEarlierReportsAsTheyWere) {
+    fs::permissions(folder.path(), fs::perms(0555)); // r-x for everyone
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) { // nobody
+            _exit(2);
+        }
+        const std::string error = WriteReports(model, folder.path()).error.value_or("");
+        const bool named = error.find("BLOCK A.txt") != std::string::npos &&
+                           error.find("Permission denied") != std::string::npos;
+        if (!named) {
+            std::fprintf(stderr, "WriteReports said: '%s'\n", error.c_str());
+        }
+        _exit(named ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_TRUE(child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2) {
+        GTEST_SKIP() << "Could not give up root rights: the read-only folder is not checked here.";
+    }
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the message printed above lacks the file or the reason";
+    ExpectEarlierReportsUntouched();
+}
+
+} // namespace
