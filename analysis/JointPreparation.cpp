@@ -18,7 +18,7 @@ StageResult PrepareJoints(FrameModel& model) {
         if (model.Q[j] != 0) {
             // No change of sign: the entered moments' convention carries through.
             model.MRot0[j] = model.JointMomentSum[j] / model.Q[j];
-            model.MRotWork[j] = model.JointMomentSum[j] / model.Q[j];
+            model.MRotWork[j] = model.MRot0[j];
         } else {
             model.MRot0[j] = 0;
             model.MRotWork[j] = 0;

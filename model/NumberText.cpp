@@ -82,14 +82,13 @@ std::optional<double> ReadDecimalNumber(std::string_view s) {
         ++i;
     }
     bool anyDigit = false;
-    bool nonZeroDigit = false;
     long long pointShift = 0; // decimal exponent of the first significant digit, roughly
     bool seenNonZero = false;
     for (; i < s.size() && IsDigit(s[i]); ++i) {
         canonical.push_back(s[i]);
         anyDigit = true;
         if (s[i] != '0') {
-            nonZeroDigit = seenNonZero = true;
+            seenNonZero = true;
         }
         if (seenNonZero) {
             ++pointShift;
@@ -102,7 +101,7 @@ std::optional<double> ReadDecimalNumber(std::string_view s) {
             canonical.push_back(s[i]);
             anyDigit = true;
             if (s[i] != '0') {
-                nonZeroDigit = seenNonZero = true;
+                seenNonZero = true;
             }
             if (!seenNonZero) {
                 --pointShift;
@@ -140,7 +139,7 @@ std::optional<double> ReadDecimalNumber(std::string_view s) {
     if (result.ec == std::errc::result_out_of_range) {
         // Beyond the range of a double, or too small for one: only the first
         // has no value; an underflow reads as a zero of its sign.
-        if (nonZeroDigit && pointShift + exponent > 0) {
+        if (seenNonZero && pointShift + exponent > 0) {
             return LargestShownNumber(canonical);
         }
         return canonical.front() == '-' ? -0.0 : 0.0;

@@ -24,25 +24,19 @@ QFont CaptionFont(double points, bool bold) {
 }
 
 void ApplyLook(QWidget* widget, Look look) {
-    QColor colour;
-    switch (look) {
-    case Look::Heading:
-        widget->setFont(CaptionFont(15.75, false));
-        colour = QColor(0, 0, 255);
-        break;
-    case Look::Prompt:
-        widget->setFont(CaptionFont(12, false));
-        colour = QColor(255, 0, 0);
-        break;
-    case Look::Member:
-        widget->setFont(CaptionFont(12, true));
-        colour = QColor(0, 192, 0);
-        break;
-    case Look::Floor:
-        widget->setFont(CaptionFont(12, true));
-        colour = QColor(255, 0, 255);
-        break;
-    }
+    struct Style {
+        double points;
+        bool bold;
+        QColor colour;
+    };
+    // Indexed by Look: Heading, Prompt, Member, Floor.
+    static const Style styles[] = {{15.75, false, QColor(0, 0, 255)},
+                                   {12, false, QColor(255, 0, 0)},
+                                   {12, true, QColor(0, 192, 0)},
+                                   {12, true, QColor(255, 0, 255)}};
+    const Style& style = styles[static_cast<int>(look)];
+    widget->setFont(CaptionFont(style.points, style.bold));
+    const QColor& colour = style.colour;
     // Labels draw with WindowText, option captions with ButtonText or WindowText
     // depending on the style; the disabled look stays the style's own.
     QPalette palette = widget->palette();
