@@ -3,53 +3,40 @@
 #include "model/NumberText.h"
 
 #include <clocale>
-#include <limits>
 
 namespace {
 
-// The round trip NumberToText -> TextToNumber over arbitrary doubles is the
-// fuzz target's; these are the worked examples and the limits.
+// Round trips and parsing of arbitrary bytes are the fuzz target's; these are
+// the worked examples and the limits.
 const struct {
     const char* name;
     const char* text;
     std::optional<double> value; // nothing: beyond the range of a double
-} ParseRows[] = {
-    {"blanks, tab and line feed anywhere", " 1 5\t0\n0", 1500},
-    {"unit after the number", "12.50kN", 12.5},
-    {"comma is no decimal point", "1,5", 1},
-    {"sign, bare fraction, exponent E", "-.5E1", -5},
-    {"exponent D", "2d3", 2000},
-    {"hexadecimal", "&H1F", 31},
-    {"octal stops at 8", "&o178", 15},
-    {"sign alone", "-", 0},
-    {"empty", "", 0},
-    {"beyond a double", "1E400", std::nullopt},
-    {"too small for a double reads 0", "1E-400", 0},
-    {"largest double as shown", "1.79769313486232E+308", std::numeric_limits<double>::max()}};
+} ParseRows[] = {{"blanks anywhere, unit after", " 1 2.5\t0kN", 12.5},
+                 {"comma is no decimal point", "1,5", 1},
+                 {"exponent D", "2d3", 2000},
+                 {"hexadecimal", "&H1F", 31},
+                 {"sign alone", "-", 0},
+                 {"beyond a double", "1E400", std::nullopt},
+                 {"too small for a double reads 0", "1E-400", 0}};
 
-// Up to 15 significant digits, no trailing zeros, '0' for both zeros, exponent
-// form below 1E-4 and from 1E+15 on. The last two round across a limit: the
-// form is that of the rounded value.
+// Up to 15 significant digits, '0' for both zeros, exponent form below 1E-4 and
+// from 1E+15 on, that of the rounded value when rounding crosses a limit.
 const struct {
     double value;
     const char* text;
-} FormatRows[] = {{100, "100"},
+} FormatRows[] = {{1.0 / 3, "0.333333333333333"},
+                  {1e-5, "1E-05"},
                   {0.0001, "0.0001"},
-                  {2.5e-5, "2.5E-05"},
                   {1e15, "1E+15"},
-                  {-1.5e-300, "-1.5E-300"},
-                  {-0.0, "0"},
-                  {1.0 / 3, "0.333333333333333"},
                   {123456789012345, "123456789012345"},
-                  {999999999999999.9, "1E+15"},
-                  {0.00009999999999999999, "0.0001"}};
+                  {-0.0, "0"},
+                  {999999999999999.9, "1E+15"}};
 
 const struct {
     const char* text;
     std::optional<std::int16_t> value; // nothing: outside -32768 .. 32767
-} Int16Rows[] = {{"2.5", 2},         {"3.5", 4},           {"-2.5", -2},
-                 {"2.51", 3},        {"40000", {}},        {"32767.5", {}},
-                 {"-32768", -32768}, {"-32768.5", -32768}, {"1E400", {}}};
+} Int16Rows[] = {{"2.5", 2}, {"3.5", 4}, {"40000", {}}, {"-32768.5", -32768}};
 
 void CheckConversions() {
     for (const auto& row : ParseRows) {
@@ -64,13 +51,10 @@ void CheckConversions() {
     }
 }
 
-TEST(NumberText, Conversions) {
-    CheckConversions();
-}
-
 // A program with a window takes its number format from the environment; under a
 // German one printf writes '0,5' and strtod stops at the '.' of '12.5'.
-TEST(NumberText, ConversionsUnderAGermanLocale) {
+TEST(NumberText, ConversionsUnderTheCAndAGermanLocale) {
+    CheckConversions();
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE")) {
         GTEST_SKIP() << "No German locale is installed (Debian: package locales, then "
@@ -81,35 +65,20 @@ TEST(NumberText, ConversionsUnderAGermanLocale) {
     std::setlocale(LC_ALL, previous.c_str());
 }
 
-const struct {
-    const char* name;
-    const char* floorsText;
-    const char* columnsText;
-    int floors, columns, totalBays, lastJoint;
-} AcceptedRows[] = {{"", "1", "2", 1, 2, 1, 4},
-                    {"PADDED", "2 ", " 3kN", 2, 3, 4, 9},
-                    {"WIDEST", "1", "100", 1, 100, 99, 200},
-                    {"TALLEST", "6", "17", 6, 17, 96, 119}};
-
+// One frame fully checked; the limits of the counts are refusal rows below.
 TEST(FrameSetup, SizesTheModelFromTheCounts) {
-    for (const auto& row : AcceptedRows) {
-        SCOPED_TRACE(row.name);
-        FrameModel model;
-        ASSERT_EQ(SetUpFrame(model, row.name, row.floorsText, row.columnsText), std::nullopt);
-        EXPECT_EQ(model.ProjectName, row.name);
-        EXPECT_EQ(model.FloorCount.value(), row.floors);
-        EXPECT_EQ(model.ColumnsPerFloor.value(), row.columns);
-        EXPECT_EQ(model.BaysPerFloor.value(), row.columns - 1);
-        EXPECT_EQ(model.TotalBays.value(), row.totalBays);
-        EXPECT_EQ(model.LastJoint.value(), row.lastJoint);
-        EXPECT_EQ(model.CurrentJoint.value(), row.columns + 1);
-        EXPECT_EQ(model.CurrentBay.value(), 1);
-        // Floors 1..F hold f N + 1 .. (f + 1) N; the base and unused floors stay (0, 0).
-        for (int f = 0; f <= MaxFloor; ++f) {
-            const bool used = f >= 1 && f <= row.floors;
-            EXPECT_EQ(model.FloorJoints[f].First, used ? f * row.columns + 1 : 0) << f;
-            EXPECT_EQ(model.FloorJoints[f].Last, used ? (f + 1) * row.columns : 0) << f;
-        }
+    FrameModel model;
+    ASSERT_EQ(SetUpFrame(model, "PADDED", "2 ", " 3kN"), std::nullopt);
+    EXPECT_EQ(model.ProjectName, "PADDED");
+    const std::array<double, 7> counts = {
+        model.FloorCount, model.ColumnsPerFloor, model.BaysPerFloor, model.TotalBays,
+        model.LastJoint,  model.CurrentJoint,    model.CurrentBay};
+    EXPECT_EQ(counts, (std::array<double, 7>{2, 3, 2, 4, 9, 4, 1}));
+    // Floors 1..F hold f N + 1 .. (f + 1) N; the base and unused floors stay (0, 0).
+    for (int f = 0; f <= MaxFloor; ++f) {
+        const bool used = f >= 1 && f <= 2;
+        EXPECT_EQ(model.FloorJoints[f].First, used ? f * 3 + 1 : 0) << f;
+        EXPECT_EQ(model.FloorJoints[f].Last, used ? (f + 1) * 3 : 0) << f;
     }
 }
 
@@ -118,24 +87,18 @@ const struct {
     const char* floorsText;
     const char* columnsText;
     const char* message; // the part of the message that states the rule
-} RefusedRows[] = {
-    {"A", "", "3", "Incomplete Data"},
-    {"A", "2", "", "Incomplete Data"},
-    {"A", "  ", "3", "whole number from 1 to 6"}, // blanks are not empty: they read 0
-    {"A", "0", "3", "whole number from 1 to 6"},
-    {"A", "7", "3", "whole number from 1 to 6"},
-    {"A", "2.5", "3", "whole number from 1 to 6"},
-    {"A", "1E400", "3", "TOTAL NO. OF FLOORS"},
-    {"A", "2", "1E400", "NO. OF COLOUMNS"},
-    {"A", "2", "1", "no beams and no bays"},
-    {"A", "2", "0", "whole number from 2 up"},
-    {"A", "2", "3.5", "whole number from 2 up"},
-    {"A", "1", "101", "at most 200"},
-    {"A", "6", "18", "at most 100"}, // 126 joints, 102 bays
-    {"../../x", "2", "3", "'/'"},    // would write outside the report folder
-    {"A\\B", "2", "3", "'\\'"},
-    {"A\tB", "2", "3", "control characters"},
-    {std::string(241, 'A'), "2", "3", "too long"}};
+} RefusedRows[] = {{"A", "", "3", "Incomplete Data"},
+                   {"A", "7", "3", "whole number from 1 to 6"},
+                   {"A", "1E400", "3", "TOTAL NO. OF FLOORS"},
+                   {"A", "2", "1E400", "NO. OF COLOUMNS"},
+                   {"A", "2", "1", "no beams and no bays"},
+                   {"A", "2", "3.5", "whole number from 2 up"},
+                   {"A", "1", "101", "at most 200"},
+                   {"A", "6", "18", "at most 100"}, // 126 joints, 102 bays
+                   {"../../x", "2", "3", "'/'"},    // would write outside the report folder
+                   {"A\\B", "2", "3", "'\\'"},
+                   {"A\tB", "2", "3", "control characters"},
+                   {std::string(241, 'A'), "2", "3", "too long"}};
 
 TEST(FrameSetup, RefusesEachBadSetupWithItsOwnMessageAndLeavesTheModelAlone) {
     for (const auto& row : RefusedRows) {
