@@ -2,10 +2,7 @@
 
 #include "model/NumberText.h"
 
-#include <QApplication>
-#include <QTest>
-
-FormDriver::FormDriver(const std::optional<std::filesystem::path>& reportFolder) {
+FormDriver::FormDriver(const std::filesystem::path& reportFolder) {
     WindowServices services;
     services.openReport = [this](const std::filesystem::path& report) { opened.push_back(report); };
     services.showError = [this](const QString& message) {
@@ -15,7 +12,7 @@ FormDriver::FormDriver(const std::optional<std::filesystem::path>& reportFolder)
         }
     };
     services.endProgram = [this] { ++endRequests; };
-    services.reportFolder = reportFolder.value_or("/nonexistent/velmora-reports");
+    services.reportFolder = reportFolder;
     form_ = std::make_unique<Form1>(std::move(services));
     form_->show();
     if (!QTest::qWaitForWindowActive(form_.get())) {
@@ -29,12 +26,6 @@ QStringList FormDriver::texts(const QStringList& boxes) const {
         texts.append(text(box));
     }
     return texts;
-}
-
-QString FormDriver::shown() const {
-    QStringList names = {"Frame1", "Frame2", "Frame3", "Command2", "Command3"};
-    names.removeIf([this](const QString& name) { return !find(name)->isVisible(); });
-    return names.join(' ');
 }
 
 void FormDriver::typeAll(const QStringList& boxes, const QStringList& texts) {
@@ -59,11 +50,6 @@ void FormDriver::keys(const QString& typed) {
 void FormDriver::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QWidget* focus = QApplication::focusWidget();
     QTest::keyClick(focus != nullptr ? focus : form_.get(), key, modifiers);
-}
-
-void FormDriver::setUp(const QString& name, const QString& floors, const QString& columns) {
-    typeAll({"Text7", "Text11", "Text12"}, {name, floors, columns});
-    click("Command4");
 }
 
 QString InputsOf(const FrameModel& model) {

@@ -10,7 +10,6 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
-#include <optional>
 #include <vector>
 
 /// The boxes of the joint panel and of the bay-load panel, in panel order.
@@ -18,17 +17,13 @@ inline const QStringList JointBoxes = {"Text1", "Text2", "Text3", "Text4", "Text
 inline const QStringList RecordBoxes = {"Text14", "Text15", "Text8", "Text10",
                                         "Text13", "Text17", "Text16"};
 
-/// The window as a user drives it, with the desktop replaced by recorders: the
-/// messages shown, the reports asked to open and the requests to end.
+/// The window as a user drives it, with the desktop replaced by recorders.
 class FormDriver {
 public:
-    /// Shows a fresh window and waits until it is active. Calculations write into
-    /// `reportFolder`; the default is a folder that does not exist.
-    explicit FormDriver(const std::optional<std::filesystem::path>& reportFolder = std::nullopt);
+    /// Calculations write into `reportFolder`; the default does not exist.
+    explicit FormDriver(const std::filesystem::path& reportFolder = "/nonexistent/velmora");
 
-    Form1& form() { return *form_; }
     const FrameModel& model() const { return form_->model(); }
-
     /// The control of that name; a missing one ends the test run.
     template <typename Control = QWidget> Control* find(const QString& name) const {
         auto* control = form_->findChild<Control*>(name);
@@ -40,29 +35,27 @@ public:
     QString text(const QString& box) const { return find<QLineEdit>(box)->text(); }
     QStringList texts(const QStringList& boxes) const;
     bool enabled(const QString& name) const { return find(name)->isEnabled(); }
-    /// The panels and window buttons shown, as "Frame1 Frame3 Command2 Command3".
-    QString shown() const;
-    /// The object name of the control that has the focus, or "" when none has.
     QString focusName() const {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
     }
 
-    /// A left mouse click in the middle of the control.
     void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
     /// Clicks into each box, selects its text and types over it.
     void typeAll(const QStringList& boxes, const QStringList& texts);
     void type(const QString& box, const QString& text) { typeAll({box}, {text}); }
-    /// Types each character where the focus is at that moment: "\t" is Tab, "\r"
-    /// is Enter, a blank on a button presses it, and "&C" is the access key Alt+C.
+    /// Types at the focus: "\t" is Tab, "\r" Enter, "&C" the access key Alt+C.
     void keys(const QString& typed);
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     /// Types the three setup boxes and clicks "&OK".
-    void setUp(const QString& name, const QString& floors, const QString& columns);
+    void setUp(const QString& name, const QString& floors, const QString& columns) {
+        typeAll({"Text7", "Text11", "Text12"}, {name, floors, columns});
+        click("Command4");
+    }
 
     QStringList errors;
     std::vector<std::filesystem::path> opened;
     int endRequests = 0;
-    /// Called while a message is shown, before the handler goes on.
+    /// Called while a message is shown.
     std::function<void()> whileShowing;
 
 private:

@@ -16,7 +16,6 @@ private slots:
         QTemporaryDir folder;
         const fs::path written(folder.path().toStdString());
         FormDriver driver(written);
-        driver.click("Text7");
         driver.keys("block a\t2\t3\t ");
         // Joints 4 .. 9: k1 .. k4, M1 and M2, "D&ONE", then "&NEXT  -->" but at the last.
         for (const char* joint :
@@ -75,7 +74,7 @@ private slots:
             return driver.errors.size() == 1 && driver.errors.front().contains(why) &&
                    InputsOf(driver.model()) == inputs &&
                    driver.texts(JointBoxes + RecordBoxes) == boxes && driver.opened.empty() &&
-                   driver.endRequests == 0 && driver.shown() == "Frame1 Frame3 Command2 Command3";
+                   driver.endRequests == 0 && driver.find("Frame3")->isVisible();
         };
         QVERIFY2(stopsWith("L = 0"), qPrintable(driver.errors.join('\n')));
         driver.type("Text17", "6");
