@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <iterator>
 #include <memory>
 #include <random>
@@ -39,45 +40,35 @@ struct Draw {
     }
     bool chance(double probability) { return uniform(0, 1) < probability; }
 
-    /// Two decimals in [low, high]; or, as often as `wild` says, zero of either
-    /// sign, a small whole number, a subnormal, any magnitude or any finite bit pattern.
+    /// Two decimals in [low, high], or a corner value as often as `wild` says.
     double value(double low, double high) {
-        if (!chance(wild)) {
-            return std::round(uniform(low, high) * 100) / 100;
-        }
-        return corner();
+        return chance(wild) ? corner() : std::round(uniform(low, high) * 100) / 100;
     }
+    /// Zero of either sign, a small whole number, a subnormal, any magnitude or
+    /// any finite bit pattern.
     double corner() {
         const double sign = chance(0.5) ? -1 : 1;
+        const int kind = between(0, 3);
         double bits = NAN;
-        switch (between(0, 3)) {
-        case 0:
-            return sign * between(0, 3);
-        case 1:
-            return sign * std::pow(10.0, uniform(-323.5, -290));
-        case 2:
-            return sign * std::pow(10.0, uniform(-15, 308.25));
-        default:
-            while (!std::isfinite(bits)) {
-                bits = std::bit_cast<double>(engine());
-            }
-            return bits;
+        while (kind == 3 && !std::isfinite(bits)) {
+            bits = std::bit_cast<double>(engine());
         }
+        return kind == 3   ? bits
+               : kind == 0 ? sign * between(0, 3)
+                           : sign * std::pow(10.0, kind == 1 ? uniform(-323.5, -290)
+                                                             : uniform(-15, 308.25));
     }
 };
 
 /// A frame as a user could enter it, from its seed: counts over the whole range
-/// (a twentieth refused by the setup, which leaves the model bare), then half of
-/// the frames complete and ordinary, the rest with gaps, wild values or both.
+/// (some refused by the setup, which leaves the model bare), then half of the
+/// frames complete and ordinary, the rest with gaps, wild values or both.
 std::unique_ptr<FrameModel> GenerateFrame(std::uint64_t seed) {
     Draw draw{std::mt19937_64(seed)};
     const int floors = draw.between(1, MaxFloor);
     const int most = std::min(MaxJoint / (floors + 1), MaxBay / floors + 1);
-    const int pick = draw.between(0, 19);
-    const int n = pick < 3    ? most // the largest of its height
-                  : pick == 3 ? 2
-                  : pick == 4 ? (draw.chance(0.5) ? 1 : most + 1)
-                              : draw.between(2, most);
+    // A fifth the largest of their height; 1 and most + 1 columns are refused.
+    const int n = draw.chance(0.2) ? most : draw.between(1, most + 1);
     auto model = std::make_unique<FrameModel>();
     // Names of digits only, so that a report title never reads like a non-finite number.
     const std::string name = draw.chance(0.1) ? "" : std::to_string(seed % 1000);
@@ -107,13 +98,13 @@ std::unique_ptr<FrameModel> GenerateFrame(std::uint64_t seed) {
             continue; // a record never stored: L = 0
         }
         BayLoad& bay = model->BayLoads[b];
-        bay.FloorNo = static_cast<std::int16_t>((b - 1) / (n - 1) + 1);
-        bay.BayNo = static_cast<std::int16_t>((b - 1) % (n - 1) + 1);
-        if (draw.chance(draw.gaps)) { // another bay, a joint off the frame or beyond the tables
-            bay.FloorNo = static_cast<std::int16_t>(draw.between(-1, MaxFloor + 1));
-            bay.BayNo = static_cast<std::int16_t>(
-                draw.chance(0.5) ? draw.between(-3, n + 2) : draw.between(FirstInt16, LastInt16));
-        }
+        // Now and then another bay, a joint off the frame or beyond the tables.
+        const bool elsewhere = draw.chance(draw.gaps);
+        const int offBay =
+            draw.chance(0.5) ? draw.between(-3, n + 2) : draw.between(FirstInt16, LastInt16);
+        bay.FloorNo = static_cast<std::int16_t>(elsewhere ? draw.between(-1, MaxFloor + 1)
+                                                          : (b - 1) / (n - 1) + 1);
+        bay.BayNo = static_cast<std::int16_t>(elsewhere ? offBay : (b - 1) % (n - 1) + 1);
         bay.IsPointLoad = static_cast<std::int16_t>(draw.chance(0.5) ? -1 : 0);
         bay.Udl1 = draw.value(0, 50);
         bay.Udl2 = draw.value(0, 50);
@@ -128,20 +119,27 @@ const char* const ReplaySeed = std::getenv("VELMORA_RANDOM_SEED");
 const char* const FramesText = std::getenv("VELMORA_RANDOM_FRAMES");
 const int Frames = FramesText != nullptr ? std::atoi(FramesText) : 8000;
 
-/// Zero but for rounding in a few operations on values up to `scale` (or subnormal).
-bool NearZero(long double sum, long double scale) {
+/// The parts add up to zero but for rounding in a few operations on values up
+/// to their magnitudes and `scale` (or subnormal).
+bool Balanced(std::initializer_list<long double> parts, long double scale = 0) {
+    long double sum = 0;
+    for (long double part : parts) {
+        sum += part;
+        scale += std::fabs(part);
+    }
     return std::fabs(sum) <= 1e-12L * scale + 1e-300L;
 }
 
 /// The folder holds just the four reports, and no value in them is infinite or
 /// undefined: those print as some spelling of "inf" or "nan", letters that no
-/// label or number of a report holds in a row.
-void CheckReports(const FrameModel& model, const fs::path& folder, const CalculateOutcome& outcome,
-                  std::ostream& problems) {
+/// label or number of a report holds in a row. Each joint's four corrected moments
+/// add up to zero; for every bay RML 1 = -RML 2, and RDL 1 + RDL 2 is minus the
+/// bay's total load, formed here in another order and with more range and precision.
+void Check(const FrameModel& model, const fs::path& folder, const CalculateOutcome& outcome,
+           std::ostream& problems) {
     if (outcome.reports != ReportPaths(model, folder) ||
         std::distance(fs::directory_iterator(folder), fs::directory_iterator()) != 4) {
         problems << "\n  - the folder does not hold exactly the four reports";
-        return;
     }
     for (const fs::path& report : outcome.reports) {
         std::ifstream file(report, std::ios::binary);
@@ -152,46 +150,33 @@ void CheckReports(const FrameModel& model, const fs::path& folder, const Calcula
             problems << "\n  - " << report.filename() << " prints a non-finite value";
         }
     }
-}
-
-/// Each joint's four corrected moments add up to zero; for every bay RML 1 =
-/// -RML 2, and RDL 1 + RDL 2 is minus the bay's total load, formed here in
-/// another order and with more range and precision.
-void CheckBalance(const FrameModel& model, std::ostream& problems) {
     const FrameCounts counts = CountsOf(model);
     for (int j = counts.columns + 1; j <= counts.lastJoint; ++j) {
-        long double sum = 0;
-        long double scale = 0;
-        for (int m = 1; m <= MemberCount; ++m) {
-            sum += model.CM[j][m].value();
-            scale += std::fabs(model.CM[j][m].value()) + std::fabs(model.EndM[j][m].value());
-        }
-        if (model.CM[j][1].isEmpty() || !NearZero(sum, scale)) {
-            problems << "\n  - the corrected moments of joint " << j << " add up to " << sum;
+        const auto& cm = model.CM[j];
+        const auto& end = model.EndM[j];
+        const long double ends =
+            std::fabs(end[1]) + std::fabs(end[2]) + std::fabs(end[3]) + std::fabs(end[4]);
+        if (cm[1].isEmpty() || !Balanced({cm[1], cm[2], cm[3], cm[4]}, ends)) {
+            problems << "\n  - the corrected moments of joint " << j << " do not add up to 0";
         }
     }
     for (int b = 1; b <= counts.totalBays; ++b) {
-        const double rml1 = model.RML[b][1].value();
-        const double rml2 = model.RML[b][2].value();
-        if (model.RML[b][1].isEmpty() || rml1 != -rml2) {
-            problems << "\n  - bay record " << b << ": RML 1 = " << rml1 << ", RML 2 = " << rml2;
+        const auto& rml = model.RML[b];
+        const auto& rdl = model.RDL[b];
+        if (rml[1].isEmpty() || rml[1] != -rml[2]) {
+            problems << "\n  - bay record " << b << ": RML 1 = " << rml[1]
+                     << ", RML 2 = " << rml[2];
         }
         const BayLoad& bay = model.BayLoads[b];
         const bool point = bay.IsPointLoad != 0;
-        const long double left =
-            static_cast<long double>(bay.Udl1) * (point ? bay.LoadX : bay.SpanL);
         // L - X rounded once, as the calculation forms the span right of the point.
-        const long double right =
-            point ? bay.Udl2 * static_cast<long double>(bay.SpanL - bay.LoadX) : 0;
-        const long double pointLoad = point ? bay.PointLoad1 : 0;
-        const long double load = left + right + pointLoad;
-        const long double rdl1 = model.RDL[b][1].value();
-        const long double rdl2 = model.RDL[b][2].value();
-        const long double scale = std::fabs(left) + std::fabs(right) + std::fabs(pointLoad) +
-                                  std::fabs(rdl1) + std::fabs(rdl2);
-        if (model.RDL[b][1].isEmpty() || !NearZero(rdl1 + rdl2 + load, scale)) {
-            problems << "\n  - bay record " << b << ": RDL 1 + RDL 2 = " << rdl1 + rdl2
-                     << ", total load " << load;
+        if (rdl[1].isEmpty() ||
+            !Balanced({rdl[1], rdl[2],
+                       static_cast<long double>(bay.Udl1) * (point ? bay.LoadX : bay.SpanL),
+                       point ? bay.Udl2 * static_cast<long double>(bay.SpanL - bay.LoadX) : 0,
+                       point ? bay.PointLoad1 : 0.0L})) {
+            problems << "\n  - bay record " << b << ": RDL 1 + RDL 2 = " << rdl[1] + rdl[2]
+                     << " is not minus the total load";
         }
     }
 }
@@ -224,8 +209,7 @@ TEST(RandomFrames, EveryFrameGivesFourSoundReportsOrOneMessage) {
             if (model->FloorCount.isEmpty()) {
                 problems << "\n  - a refused setup calculated";
             }
-            CheckReports(*model, folder, outcome, problems);
-            CheckBalance(*model, problems);
+            Check(*model, folder, outcome, problems);
         }
         if (!problems.str().empty()) {
             ++failures;
