@@ -1,14 +1,13 @@
 #pragma once
 
+#include "model/NumberText.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QStringList>
 #include <QTest>
 #include <filesystem>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -21,7 +20,23 @@ inline const QStringList RecordBoxes = {"Text14", "Text15", "Text8", "Text10",
 class FormDriver {
 public:
     /// Calculations write into `reportFolder`; the default does not exist.
-    explicit FormDriver(const std::filesystem::path& reportFolder = "/nonexistent/velmora");
+    explicit FormDriver(const std::filesystem::path& reportFolder = "/nonexistent/velmora") {
+        WindowServices services;
+        services.openReport = [this](const std::filesystem::path& path) { opened.push_back(path); };
+        services.showError = [this](const QString& message) {
+            errors.append(message);
+            if (whileShowing) {
+                whileShowing();
+            }
+        };
+        services.endProgram = [this] { ++endRequests; };
+        services.reportFolder = reportFolder;
+        form_ = std::make_unique<Form1>(std::move(services));
+        form_->show();
+        if (!QTest::qWaitForWindowActive(form_.get())) {
+            qFatal("The window did not become active");
+        }
+    }
 
     const FrameModel& model() const { return form_->model(); }
     /// The control of that name; a missing one ends the test run.
@@ -33,7 +48,13 @@ public:
         return control;
     }
     QString text(const QString& box) const { return find<QLineEdit>(box)->text(); }
-    QStringList texts(const QStringList& boxes) const;
+    QStringList texts(const QStringList& boxes) const {
+        QStringList texts;
+        for (const QString& box : boxes) {
+            texts.append(text(box));
+        }
+        return texts;
+    }
     bool enabled(const QString& name) const { return find(name)->isEnabled(); }
     QString focusName() const {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
@@ -41,11 +62,28 @@ public:
 
     void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
     /// Clicks into each box, selects its text and types over it.
-    void typeAll(const QStringList& boxes, const QStringList& texts);
-    void type(const QString& box, const QString& text) { typeAll({box}, {text}); }
+    void typeAll(const QStringList& boxes, const QStringList& texts) {
+        for (qsizetype i = 0; i < boxes.size(); ++i) {
+            click(boxes[i]);
+            key(Qt::Key_A, Qt::ControlModifier);
+            key(Qt::Key_Delete);
+            keys(texts[i]);
+        }
+    }
     /// Types at the focus: "\t" is Tab, "\r" Enter, "&C" the access key Alt+C.
-    void keys(const QString& typed);
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void keys(const QString& typed) {
+        for (qsizetype i = 0; i < typed.size(); ++i) {
+            if (typed[i] == u'&') {
+                key(Qt::Key(typed[++i].unicode()), Qt::AltModifier);
+            } else {
+                QTest::keyClick(QApplication::focusWidget(), typed[i].toLatin1());
+            }
+        }
+    }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : form_.get(), key, modifiers);
+    }
     /// Types the three setup boxes and clicks "&OK".
     void setUp(const QString& name, const QString& floors, const QString& columns) {
         typeAll({"Text7", "Text11", "Text12"}, {name, floors, columns});
@@ -55,16 +93,39 @@ public:
     QStringList errors;
     std::vector<std::filesystem::path> opened;
     int endRequests = 0;
-    /// Called while a message is shown.
-    std::function<void()> whileShowing;
+    std::function<void()> whileShowing; ///< called while a message is shown
 
 private:
     std::unique_ptr<Form1> form_;
 };
 
-/// Every input and cursor of the model as text, an empty cell as "-" unlike a stored 0.
-QString InputsOf(const FrameModel& model);
 /// Floor, bay, load system, w1, w2, P, L and X of a bay record.
-QList<double> ValuesOf(const BayLoad& record);
-/// Declares text columns and adds one row per list, named by its first entry.
-void AddRows(std::initializer_list<const char*> columns, std::initializer_list<QStringList> rows);
+inline QList<double> ValuesOf(const BayLoad& record) {
+    return QList<double>({double(record.FloorNo), double(record.BayNo), double(record.IsPointLoad),
+                          record.Udl1, record.Udl2, record.PointLoad1, record.SpanL, record.LoadX});
+}
+
+/// Every input and cursor of the model as text, an empty cell as "-" unlike a stored 0.
+inline QString InputsOf(const FrameModel& model) {
+    QStringList parts = {QString::fromStdString(model.ProjectName)};
+    auto add = [&parts](const Cell& cell) {
+        parts.append(cell.isEmpty() ? "-" : QString::fromStdString(NumberToText(cell)));
+    };
+    for (const Cell& cell : {model.FloorCount, model.ColumnsPerFloor, model.TotalBays,
+                             model.LastJoint, model.CurrentJoint, model.CurrentBay}) {
+        add(cell);
+    }
+    for (int joint = 0; joint <= MaxJoint; ++joint) {
+        for (const Cell& cell : model.K[joint]) {
+            add(cell);
+        }
+        add(model.M1[joint]);
+        add(model.M2[joint]);
+    }
+    for (const BayLoad& record : model.BayLoads) {
+        for (double value : ValuesOf(record)) {
+            add(value);
+        }
+    }
+    return parts.join(' ');
+}
