@@ -1,5 +1,4 @@
 #include "TestFrames.h"
-#include "model/FrameSetup.h"
 #include "model/NumberText.h"
 
 #include <clocale>

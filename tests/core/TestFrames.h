@@ -71,8 +71,7 @@ inline void ExpectMentions(const std::string& message, const std::vector<const c
 }
 
 /// A fresh folder under the system's temporary directory, removed with the object.
-class TempDir {
-public:
+struct TempDir {
     TempDir() { std::filesystem::create_directories(path_); }
     ~TempDir() {
         std::error_code ignored;
@@ -83,8 +82,6 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_ = std::filesystem::temp_directory_path() /
-                                  ("velmora-test-" + std::to_string(std::random_device()()));
+    const std::filesystem::path path_ = std::filesystem::temp_directory_path() /
+                                        ("velmora-test-" + std::to_string(std::random_device()()));
 };
