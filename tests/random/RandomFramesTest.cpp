@@ -119,13 +119,13 @@ const char* const ReplaySeed = std::getenv("VELMORA_RANDOM_SEED");
 const char* const FramesText = std::getenv("VELMORA_RANDOM_FRAMES");
 const int Frames = FramesText != nullptr ? std::atoi(FramesText) : 8000;
 
-/// The parts add up to zero but for rounding in a few operations on values up
+/// The terms add up to zero but for rounding in a few operations on values up
 /// to their magnitudes and `scale` (or subnormal).
-bool Balanced(std::initializer_list<long double> parts, long double scale = 0) {
+bool Balanced(std::initializer_list<long double> terms, long double scale = 0) {
     long double sum = 0;
-    for (long double part : parts) {
-        sum += part;
-        scale += std::fabs(part);
+    for (long double term : terms) {
+        sum += term;
+        scale += std::fabs(term);
     }
     return std::fabs(sum) <= 1e-12L * scale + 1e-300L;
 }
