@@ -20,18 +20,16 @@ inline const QStringList RecordBoxes = {"Text14", "Text15", "Text8", "Text10",
 class FormDriver {
 public:
     /// Calculations write into `reportFolder`; the default does not exist.
-    explicit FormDriver(const std::filesystem::path& reportFolder = "/nonexistent/velmora") {
-        WindowServices services;
-        services.openReport = [this](const std::filesystem::path& path) { opened.push_back(path); };
-        services.showError = [this](const QString& message) {
-            errors.append(message);
-            if (whileShowing) {
-                whileShowing();
-            }
-        };
-        services.endProgram = [this] { ++endRequests; };
-        services.reportFolder = reportFolder;
-        form_ = std::make_unique<Form1>(std::move(services));
+    explicit FormDriver(const std::filesystem::path& reportFolder = "/nonexistent/velmora")
+        : form_(std::make_unique<Form1>(WindowServices{
+              .openReport = [this](const std::filesystem::path& path) { opened.push_back(path); },
+              .showError =
+                  [this](const QString& message) {
+                      errors.append(message);
+                      whileShowing();
+                  },
+              .endProgram = [this] { ++endRequests; },
+              .reportFolder = reportFolder})) {
         form_->show();
         if (!QTest::qWaitForWindowActive(form_.get())) {
             qFatal("The window did not become active");
@@ -48,12 +46,11 @@ public:
         return control;
     }
     QString text(const QString& box) const { return find<QLineEdit>(box)->text(); }
-    QStringList texts(const QStringList& boxes) const {
-        QStringList texts;
-        for (const QString& box : boxes) {
-            texts.append(text(box));
+    QStringList texts(QStringList boxes) const {
+        for (QString& box : boxes) {
+            box = text(box);
         }
-        return texts;
+        return boxes;
     }
     bool enabled(const QString& name) const { return find(name)->isEnabled(); }
     QString focusName() const {
@@ -93,7 +90,7 @@ public:
     QStringList errors;
     std::vector<std::filesystem::path> opened;
     int endRequests = 0;
-    std::function<void()> whileShowing; ///< called while a message is shown
+    std::function<void()> whileShowing = [] {}; ///< called while a message is shown
 
 private:
     std::unique_ptr<Form1> form_;
