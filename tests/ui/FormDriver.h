@@ -67,11 +67,14 @@ public:
             keys(texts[i]);
         }
     }
-    /// Types at the focus: "\t" is Tab, "\r" Enter, "&C" the access key Alt+C.
+    /// Types at the focus: "\t" is Tab, "\r" Enter, "<" and ">" the arrows Left and Right,
+    /// "&C" the access key Alt+C.
     void keys(const QString& typed) {
         for (qsizetype i = 0; i < typed.size(); ++i) {
             if (typed[i] == u'&') {
                 key(Qt::Key(typed[++i].unicode()), Qt::AltModifier);
+            } else if (typed[i] == u'<' || typed[i] == u'>') {
+                key(typed[i] == u'<' ? Qt::Key_Left : Qt::Key_Right);
             } else {
                 QTest::keyClick(QApplication::focusWidget(), typed[i].toLatin1());
             }

@@ -22,20 +22,15 @@ private slots:
                     "\t2\t2\t0\t\t2E-4\t  2\t2.5\t2\t0\t\t\t  2.5\t0\t2\t0\t15\t0\t ");
         // Floor 1 bay 1: Right, then Space chooses "UDL System", whose boxes Tab skips.
         driver.click("Text14");
-        driver.keys("1\t1\t");
-        driver.key(Qt::Key_Right);
-        driver.keys(" \t12\t6\t  ");
+        driver.keys("1\t1\t> \t12\t6\t  ");
         // Floor 1 bay 2: Left from the chosen "UDL System" chooses "Point Load system".
-        driver.keys("1\t2\t");
-        driver.key(Qt::Key_Left);
-        driver.keys("\t6\t4\t20\t7.5\t3\t  ");
+        driver.keys("1\t2\t<\t6\t4\t20\t7.5\t3\t  ");
         // Floor 2 bay 2: point-load boxes filled in, then "UDL System" by mouse.
         driver.keys("2\t2\t\t8\t99\t99\t7.5\t1\t");
         driver.click("Option2");
         driver.click("Command9");
-        driver.keys(" 2\t1\t"); // "Next -->", then floor 2 bay 1: point-load system
-        driver.key(Qt::Key_Left);
-        driver.keys("\t0\t\t10\t6\t3\t &C");
+        // "Next -->", then floor 2 bay 1 with the point-load system, and "&CALCULATE".
+        driver.keys(" 2\t1\t<\t0\t\t10\t6\t3\t &C");
 
         QTRY_COMPARE(driver.endRequests, 1);
         QVERIFY2(driver.errors.isEmpty(), qPrintable(driver.errors.join('\n')));
