@@ -4,7 +4,8 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps configure build test run bench clean format-check sanitize fuzz lint package
+.PHONY: all deps configure build test run bench clean format-check sanitize fuzz lint package \
+	variants
 
 all: build
 
@@ -17,16 +18,20 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
-# The plain tests, then the format check, the sanitizer build with its tests
-# and 30 seconds of fuzzing.
+# The plain tests, then the format check, the core in a Debug and a clang++
+# build, the sanitizer build with its tests and 30 seconds of fuzzing.
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS)
 	@bash scripts/check-format.sh
+	@JOBS=$(JOBS) bash scripts/build-variants.sh
 	@JOBS=$(JOBS) bash scripts/sanitize.sh
 	@JOBS=$(JOBS) bash scripts/fuzz.sh 30
 
 format-check:
 	@bash scripts/check-format.sh
+
+variants: deps
+	@JOBS=$(JOBS) bash scripts/build-variants.sh
 
 sanitize: deps
 	@JOBS=$(JOBS) bash scripts/sanitize.sh

@@ -29,7 +29,11 @@ void PointLoadSystem(FrameModel& model, int b, const BayLoad& bay) {
     const double totalLoad = (l - x) * w2 + (x * w1 + p);
     model.RDL[b][1] = (totalLoad + model.RDL[b][2]) * (-1);
     double t = w1 * (-1) * x * (l - x) - (l - 2 * x) * p;
-    t = t - std::pow(l - 2 * x, 2) * w2;
+    // The square (L - 2X)^2 as one multiplication: correctly rounded in every
+    // build, whereas a pow call gives whatever the C library gives (at -O0 it
+    // lands one unit in the last place away on some spans).
+    const double d = l - 2 * x;
+    t = t - d * d * w2;
     model.Midspan[b] = (t - l * model.RDL[b][1]) / 2;
 }
 

@@ -2,6 +2,7 @@
 #include "analysis/Calculate.h"
 #include "analysis/Stages.h"
 #include "report/BayResults.h"
+#include "report/ReportText.h"
 
 #include <optional>
 
@@ -86,6 +87,17 @@ TEST(BayResults, ReactionsAndMidspanMomentInBothLoadSystems) {
         ExpectCells(model.RML[1], 1, {row.rml1, row.rml2});
         EXPECT_EQ(model.Midspan[1], row.midspan);
     }
+}
+
+// Regression: the square (L - 2X)^2 was taken with std::pow, which a -O0 build
+// leaves to the C library; on this span it is one unit in the last place off
+// and the report printed ...32548 instead of ...32547.
+TEST(BayResults, MidspanSquareIsTheSameInEveryBuild) {
+    FrameModel model = SetUpTestFrame("1", "2");
+    model.BayLoads[1] = {
+        -1, 1, 1, 0, 42.21008996009827, 13.101185244312674, 100000, 23063.49903822279};
+    ASSERT_EQ(ComputeBayResults(model), std::nullopt);
+    EXPECT_EQ(MidspanReportText(model), "1 - 1 - 1209728775.32547\r\n");
 }
 
 } // namespace
