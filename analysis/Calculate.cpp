@@ -5,6 +5,13 @@
 #include "report/BayResults.h"
 #include "report/ReportWriter.h"
 
+#include <cfloat>
+
+// Every double operation must round to double at once, as SSE2 does on x86-64:
+// an x87 build would keep intermediates in 80 bits and print other digits.
+static_assert(FLT_EVAL_METHOD == 0,
+              "the analysis needs double arithmetic without excess precision");
+
 std::optional<std::string> RunAnalysis(FrameModel& model) {
     if (!HasValidCounts(model)) {
         return "The frame has not been set up: enter the number of floors and of columns "
