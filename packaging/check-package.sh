@@ -91,7 +91,7 @@ if [ -f "$changelog" ]; then
 fi
 metainfo="$root/usr/share/metainfo/$id.metainfo.xml"
 if [ -f "$metainfo" ]; then
-    released=$(grep -o -m1 '<release version="[^"]*"' "$metainfo" | cut -d'"' -f2)
+    released=$(grep -o -m1 '<release version="[^"]*"' "$metainfo" | cut -d'"' -f2 || true)
     [ "$released" = "$version" ] || fail "the metadata's last release is $released, not $version"
 fi
 
