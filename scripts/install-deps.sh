@@ -12,6 +12,7 @@ packages=(
     xvfb xauth xdotool
     clang libclang-rt-14-dev clang-tidy
     desktop-file-utils dpkg-dev
+    lintian appstream groff-base
 )
 test_locale=de_DE.UTF-8
 
