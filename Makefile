@@ -24,9 +24,16 @@ test: build
 	@bash scripts/check-format.sh
 	@JOBS=$(JOBS) bash scripts/sanitize.sh
 	@JOBS=$(JOBS) bash scripts/fuzz.sh 30
+	@JOBS=$(JOBS) bash scripts/test-windows.sh
 
 format-check:
 	@bash scripts/check-format.sh
+
+# The core and its tests as Windows programs, the tests run under Wine
+# (`make test` runs it last).
+.PHONY: test-windows
+test-windows: deps
+	@JOBS=$(JOBS) bash scripts/test-windows.sh
 
 sanitize: deps
 	@JOBS=$(JOBS) bash scripts/sanitize.sh
