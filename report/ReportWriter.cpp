@@ -49,8 +49,9 @@ std::optional<std::string> WriteFile(const fs::path& path, const fs::path& repor
 }
 
 /// A report can replace an existing regular file that is not read-only, never
-/// a folder or device. Writing a file in place would fail on a read-only one;
-/// renaming onto it would not (or, on Windows, not before the rest was in place).
+/// a folder or device. Opening a read-only file for output fails; the renames
+/// would replace it on Linux, and on Windows leave it behind as an undeletable
+/// temporary file.
 std::optional<std::string> CheckTarget(const fs::path& report) {
     std::error_code ec;
     const fs::file_status status = fs::symlink_status(report, ec);
