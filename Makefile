@@ -5,7 +5,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 FUZZ_SECONDS ?= 300
 
 .PHONY: all deps configure build test run bench clean format-check sanitize fuzz lint package \
-	variants
+	variants test-windows
 
 all: build
 
@@ -19,19 +19,26 @@ build: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
 # The plain tests, then the format check, the core in a Debug and a clang++
-# build, the sanitizer build with its tests and 30 seconds of fuzzing.
+# build, the sanitizer build with its tests, 30 seconds of fuzzing, and the
+# core as Windows programs under Wine.
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS)
 	@bash scripts/check-format.sh
 	@JOBS=$(JOBS) bash scripts/build-variants.sh
 	@JOBS=$(JOBS) bash scripts/sanitize.sh
 	@JOBS=$(JOBS) bash scripts/fuzz.sh 30
+	@JOBS=$(JOBS) bash scripts/test-windows.sh
 
 format-check:
 	@bash scripts/check-format.sh
 
 variants: deps
 	@JOBS=$(JOBS) bash scripts/build-variants.sh
+
+# The core and its tests as Windows programs, the tests run under Wine
+# (`make test` runs it last).
+test-windows: deps
+	@JOBS=$(JOBS) bash scripts/test-windows.sh
 
 sanitize: deps
 	@JOBS=$(JOBS) bash scripts/sanitize.sh

@@ -7,14 +7,35 @@
 
 namespace {
 
-// The longest report suffix; the name plus it must fit a file name of 255 bytes.
+// The reports are "c:\velmora\" + name + suffix, and a Windows path holds at most
+// 259 characters: with the longest suffix the name may have 233. Counted in
+// bytes, which a name in UTF-8 never has fewer of than Windows has characters.
+constexpr std::string_view WindowsFolder = "c:\\velmora\\";
 constexpr std::string_view LongestSuffix = "-columnload.txt";
-constexpr std::size_t MaxNameBytes = 255 - LongestSuffix.size();
+constexpr std::size_t MaxNameBytes = 259 - WindowsFolder.size() - LongestSuffix.size();
 
 bool IsWholeInRange(double value, double low, double high) {
     return value == std::floor(value) && value >= low && value <= high;
 }
 
+/// Whether Windows opens the report name + ".txt" as a device rather than a
+/// file: the name up to its first dot, less the blanks that end it, is CON,
+/// PRN, AUX, NUL, COM1..COM9 or LPT1..LPT9 in any letter case.
+bool IsDeviceName(std::string_view name) {
+    std::string stem(name.substr(0, name.find('.')));
+    while (!stem.empty() && stem.back() == ' ') {
+        stem.pop_back();
+    }
+    for (char& c : stem) {
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    const bool numbered = stem.size() == 4 && stem[3] >= '1' && stem[3] <= '9' &&
+                          (stem.starts_with("COM") || stem.starts_with("LPT"));
+    return numbered || stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL";
+}
+
+// The rules are those of Windows file names on every system: the reports may
+// be written on, or copied to, a Windows disk or share.
 std::optional<std::string> CheckProjectName(std::string_view name) {
     for (char c : name) {
         const auto byte = static_cast<unsigned char>(c);
@@ -26,17 +47,21 @@ std::optional<std::string> CheckProjectName(std::string_view name) {
             return "The project name cannot contain control characters, because it becomes "
                    "part of the report file names.";
         }
-#ifdef _WIN32
         if (std::string_view("<>:\"|?*").find(c) != std::string_view::npos) {
             return "The project name cannot contain any of < > : \" | ? *, because it becomes "
                    "part of the report file names.";
         }
-#endif
+    }
+    if (IsDeviceName(name)) {
+        return "The project name cannot be CON, PRN, AUX, NUL, COM1 to COM9 or LPT1 to LPT9, "
+               "alone or before a dot: Windows reads such a report file name as a device, "
+               "and the report would not be written.";
     }
     if (name.size() > MaxNameBytes) {
         return "The project name is too long to become part of the report file names: at "
                "most " +
-               std::to_string(MaxNameBytes) + " characters are allowed.";
+               std::to_string(MaxNameBytes) +
+               " characters are allowed (a letter outside A to Z may count as two or more).";
     }
     return std::nullopt;
 }

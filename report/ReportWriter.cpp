@@ -16,11 +16,11 @@ namespace {
 constexpr std::array<std::string_view, 4> Suffixes = {".txt", "-corrected.txt", "-midspan.txt",
                                                       "-columnload.txt"};
 
+/// The path in UTF-8, as the window shows messages; on Windows path::string()
+/// would give the ANSI code page, and fail on a name that it cannot hold.
 std::string Quoted(const fs::path& path) {
-    std::string quoted(1, '\'');
-    quoted += path.string();
-    quoted += '\'';
-    return quoted;
+    const std::u8string text = path.u8string();
+    return '\'' + std::string(text.begin(), text.end()) + '\'';
 }
 
 /// A name for a temporary file in the report folder that no report can have.
@@ -48,17 +48,24 @@ std::optional<std::string> WriteFile(const fs::path& path, const fs::path& repor
     return std::nullopt;
 }
 
-/// A report can replace an existing regular file, never a folder or device.
+/// A report can replace an existing regular file that is not read-only, never
+/// a folder or device. Opening a read-only file for output fails; the renames
+/// would replace it on Linux, and on Windows leave it behind as an undeletable
+/// temporary file.
 std::optional<std::string> CheckTarget(const fs::path& report) {
     std::error_code ec;
     const fs::file_status status = fs::symlink_status(report, ec);
+    const bool readOnly = (status.permissions() & fs::perms::owner_write) == fs::perms::none;
     // A link is replaced by the new report, not written through.
     if (ec || status.type() == fs::file_type::not_found ||
-        status.type() == fs::file_type::regular || status.type() == fs::file_type::symlink) {
+        (status.type() == fs::file_type::regular && !readOnly) ||
+        status.type() == fs::file_type::symlink) {
         return std::nullopt;
     }
     const char* reason = status.type() == fs::file_type::directory
                              ? "a folder of that name stands in its place"
+                         : status.type() == fs::file_type::regular
+                             ? "it is read-only"
                              : "something other than a file stands in its place";
     return "The report " + Quoted(report) + " could not be written: " + reason + ".";
 }
@@ -92,7 +99,8 @@ std::optional<std::string> PutInPlace(std::array<fs::path, 4>& finished,
         if (ec) {
             previous[moved].clear();
             fault = "The report " + Quoted(reports[moved]) +
-                    " could not be replaced: " + ec.message() + ".";
+                    " could not be replaced: " + ec.message() +
+                    ". If a program has it open, close it there, then press CALCULATE again.";
         }
     }
     for (; placed < reports.size() && !fault; ++placed) {
@@ -126,7 +134,10 @@ std::optional<std::string> PutInPlace(std::array<fs::path, 4>& finished,
 std::array<fs::path, 4> ReportPaths(const FrameModel& model, const fs::path& folder) {
     std::array<fs::path, 4> paths;
     for (std::size_t i = 0; i < paths.size(); ++i) {
-        paths[i] = folder / (model.ProjectName + std::string(Suffixes[i]));
+        // The name is UTF-8, as the window gives it: a path made from char8_t reads it
+        // so on every system, from char it would be the ANSI code page on Windows.
+        const std::string name = model.ProjectName + std::string(Suffixes[i]);
+        paths[i] = folder / fs::path(std::u8string(name.begin(), name.end()));
     }
     return paths;
 }

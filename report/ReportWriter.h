@@ -23,5 +23,5 @@ std::array<std::filesystem::path, 4> ReportPaths(const FrameModel& model,
 /// All four are first written to temporary files in the folder and renamed
 /// into place only when every one is complete, so a failure leaves any reports
 /// of an earlier run as they were. A missing folder is an error that names it;
-/// the folder is never created.
+/// the folder is never created. A read-only report is not replaced: an error.
 ReportFiles WriteReports(const FrameModel& model, const std::filesystem::path& folder);

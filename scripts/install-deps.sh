@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build, test and run Velmora, and the
-# German locale that the tests use to prove numbers never take a decimal comma.
+# Installs the Debian packages needed to build, test and run Velmora, with the
+# mingw-w64 compiler and 64-bit Wine for the Windows build of the core and its
+# tests (no i386 architecture needed), and the German locale that the tests use
+# to prove numbers never take a decimal comma.
 # As root it runs apt-get; otherwise it prints the exact commands and stops.
 set -euo pipefail
 
@@ -13,6 +15,7 @@ packages=(
     clang libclang-rt-14-dev clang-tidy
     desktop-file-utils dpkg-dev
     lintian appstream groff-base
+    g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 test_locale=de_DE.UTF-8
 

@@ -10,7 +10,12 @@ WindowServices WithDesktopDefaults(WindowServices services, QWidget* window) {
     if (!services.openReport) {
         // The desktop's answer is of no use: a report it cannot open is still on disk.
         services.openReport = [](const std::filesystem::path& report) {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(report.c_str())));
+#ifdef _WIN32
+            const QString file = QString::fromStdWString(report.native()); // UTF-16 there
+#else
+            const QString file = QFile::decodeName(report.c_str());
+#endif
+            QDesktopServices::openUrl(QUrl::fromLocalFile(file));
         };
     }
     if (!services.showError) {

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <cstdio>
 #include <set>
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -120,7 +122,7 @@ TEST_F(ReportWriter, MissingFolderIsNamedAndNotCreated) {
     const fs::path missing = folder.path() / "velmora";
     const ReportFiles files = WriteReports(model, missing);
     ASSERT_TRUE(files.error.has_value());
-    ExpectMentions(*files.error, {missing.c_str()});
+    ExpectMentions(*files.error, {missing.string().c_str()});
     ExpectEarlierReportsUntouched();
 }
 
@@ -138,6 +140,10 @@ TEST_F(ReportWriter, AFolderInPlaceOfReport3LeavesEarlierReportsAsTheyWere) {
 // Root writes into a read-only folder regardless: a child process gives up root's rights,
 // writes, and exits with 0 when the message names the first report and the system's reason.
 TEST_F(ReportWriter, AReadOnlyFolderLeavesEarlierReportsAsTheyWere) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows ignores a folder's read-only mark; only access rights, which Wine "
+                    "does not enforce, keep files out of a folder.";
+#else
     fs::permissions(folder.path(), fs::perms(0555)); // r-x for everyone
     const pid_t child = fork();
     if (child == 0) {
@@ -158,6 +164,7 @@ TEST_F(ReportWriter, AReadOnlyFolderLeavesEarlierReportsAsTheyWere) {
     }
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the message printed lacks the file or the reason";
     ExpectEarlierReportsUntouched();
+#endif
 }
 
 } // namespace

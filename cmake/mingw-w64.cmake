@@ -1,0 +1,27 @@
+# Cross build for 64-bit Windows with Debian's mingw-w64 compiler (posix threads):
+#   cmake -S . -B build-windows --toolchain cmake/mingw-w64.cmake \
+#         -DVELMORA_BUILD_UI=OFF -DVELMORA_BUILD_BENCH=OFF
+# The executables link their C and C++ runtimes statically, so they run on
+# Windows without extra DLLs. CTest runs them under Wine in a Wine prefix of the
+# build folder's own (scripts/wine-run.sh).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(VELMORA_MINGW x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${VELMORA_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VELMORA_MINGW}-g++-posix)
+set(CMAKE_RC_COMPILER ${VELMORA_MINGW}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${VELMORA_MINGW})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh
+    ${CMAKE_BINARY_DIR}/wine-prefix)
+# The tests are listed when CTest runs, not after each link: the build itself
+# never needs Wine, and the Wine prefix can be created while it runs.
+set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
