@@ -57,6 +57,13 @@ std::optional<std::string> CheckProjectName(std::string_view name) {
                "alone or before a dot: Windows reads such a report file name as a device, "
                "and the report would not be written.";
     }
+    // Windows drops a blank or a dot that ends a name, so such a project would be
+    // known by another name there than the one typed; it is also invisible on
+    // the title line of the reports.
+    if (!name.empty() && (name.back() == ' ' || name.back() == '.')) {
+        return "The project name cannot end in a blank or a dot, which Windows drops from "
+               "the end of a name: remove it.";
+    }
     if (name.size() > MaxNameBytes) {
         return "The project name is too long to become part of the report file names: at "
                "most " +

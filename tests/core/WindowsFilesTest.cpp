@@ -30,14 +30,16 @@ std::map<std::string, std::string> Entries(const fs::path& folder) {
 // Each makes at least the report name + ".txt" open a device, not a file; Windows
 // leaves the blanks before the dot out of the device name.
 const char* const DeviceNames[] = {"CON", "con ", "Aux.2024", "nUl", "PRN", "COM1", "lpt9 .x"};
-// Accepted, and the reports carry the name unchanged: Windows drops a dot or blank
-// that ends a file name, but the report suffixes keep them inside.
+// Accepted, and the reports carry the name unchanged.
 const char* const FileNames[] = {"CON-x", "COM10", "LPT0", "NULL",
-                                 " AUX",  "A.",    "A ",   "B\xC3\xBCro"};
+                                 " AUX",  "A.B",   "A B",  "B\xC3\xBCro"};
 
 TEST(WindowsNames, RefusedAtSetupOnEverySystem) {
     for (const char* name : DeviceNames) {
         ExpectMentions(CheckSetup(name, "1", "2").value_or(""), {"device"});
+    }
+    for (const char* name : {"A.", "A ", "BLOCK A..", ". "}) {
+        ExpectMentions(CheckSetup(name, "1", "2").value_or(""), {"cannot end in a blank or a dot"});
     }
     for (const char c : std::string_view("<>:\"|?*")) {
         ExpectMentions(CheckSetup(std::string("A") + c, "1", "2").value_or(""), {"< > :"});
