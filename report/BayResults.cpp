@@ -29,7 +29,8 @@ void PointLoadSystem(FrameModel& model, int b, const BayLoad& bay) {
     const double totalLoad = (l - x) * w2 + (x * w1 + p);
     model.RDL[b][1] = (totalLoad + model.RDL[b][2]) * (-1);
     double t = w1 * (-1) * x * (l - x) - (l - 2 * x) * p;
-    t = t - std::pow(l - 2 * x, 2) * w2;
+    const double d = l - 2 * x;
+    t = t - d * d * w2; // the square as an exact product, not a library power
     model.Midspan[b] = (t - l * model.RDL[b][1]) / 2;
 }
 
