@@ -1,6 +1,7 @@
 #include "FormDriver.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <tuple>
 
@@ -37,6 +38,28 @@ QString LoadSystem(const FormDriver& driver) {
     return state;
 }
 
+/// Every control shown lies inside its panel and every panel inside the window;
+/// no two boxes or buttons shown overlap, so each can be seen and clicked.
+void CheckLayout(const FormDriver& driver) {
+    QWidget* window = driver.find("Frame1")->window();
+    QList<QWidget*> clickable;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty() || !control->isVisible()) {
+            continue;
+        }
+        QVERIFY2(control->parentWidget()->rect().contains(control->geometry()),
+                 qPrintable(control->objectName()));
+        if (qobject_cast<QLineEdit*>(control) || qobject_cast<QPushButton*>(control)) {
+            for (QWidget* other : clickable) {
+                QVERIFY2(!QRect(control->mapTo(window, QPoint()), control->size())
+                              .intersects(QRect(other->mapTo(window, QPoint()), other->size())),
+                         qPrintable(control->objectName() + " over " + other->objectName()));
+            }
+            clickable.append(control);
+        }
+    }
+}
+
 } // namespace
 
 class WindowTest : public QObject {
@@ -69,6 +92,14 @@ private slots:
         Walk(driver, Qt::Key_Tab,
              {"Command5", "Text14", "Text15", "Option2", "Text8", "Text17", "Command9", "Command7",
               "Command8", "Command2", "Command3", "Text1"});
+    }
+
+    // The setup panel alone, then the joint and bay-load panels with the window buttons.
+    void layoutKeepsControlsApart() {
+        FormDriver driver;
+        CheckLayout(driver);
+        driver.setUp("L", "2", "3");
+        CheckLayout(driver);
     }
 
     // The arrows walk joints 4 .. 6 of floor 1 and 7 .. 9 of floor 2, drop unstored
