@@ -14,7 +14,8 @@ const struct {
 } ParseRows[] = {{"blanks anywhere, unit after", " 1 2.5\t0kN", 12.5},
                  {"comma is no decimal point", "1,5", 1},
                  {"exponent D", "2d3", 2000},
-                 {"hexadecimal", "&H1F", 31},
+                 {"hexadecimal, lower case", "&h1F", 31},
+                 {"octal", "&O17", 15},
                  {"sign alone", "-", 0},
                  {"beyond a double", "1E400", std::nullopt},
                  {"too small for a double reads 0", "1E-400", 0}};

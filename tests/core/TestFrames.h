@@ -31,16 +31,6 @@ inline void StoreJoint(FrameModel& model, int j, std::array<double, 4> k, double
     model.M2[j] = m2;
 }
 
-/// One floor, two columns: joint 3 with k = 0, 2, 2, 0 and M2 = 8, joint 4 with
-/// k = 2, 0, 2, 0 and M1 = -8; one UDL bay of w = 10 over L = 6.
-inline FrameModel OneFloorTwoColumns() {
-    FrameModel model = SetUpTestFrame("1", "2", "ONE");
-    StoreJoint(model, 3, {0, 2, 2, 0}, 0, 8);
-    StoreJoint(model, 4, {2, 0, 2, 0}, -8, 0);
-    model.BayLoads[1] = {0, 1, 1, 10, 0, 0, 6, 0}; // IsPointLoad, BayNo, FloorNo, w1, w2, P, L, X
-    return model;
-}
-
 /// 'BLOCK A': two floors, three columns (joints 4..9) and four bay records in
 /// both load systems, out of floor order. Joint 8 has no moments stored and
 /// joint 7 a tiny one, so the reports show empty cells and exponent forms.
