@@ -16,7 +16,6 @@
 #include <iterator>
 #include <memory>
 #include <random>
-#include <sstream>
 #include <string>
 #include <unistd.h>
 
@@ -118,14 +117,23 @@ const char* const ReplaySeed = std::getenv("VELMORA_RANDOM_SEED");
 const char* const FramesText = std::getenv("VELMORA_RANDOM_FRAMES");
 const int Frames = FramesText != nullptr ? std::atoi(FramesText) : 8000;
 
-/// The folder holds just the four reports, and no value in them is infinite or
-/// undefined: those print as some spelling of "inf" or "nan", letters that no
-/// label or number of a report holds in a row.
-void Check(const FrameModel& model, const fs::path& folder, const CalculateOutcome& outcome,
-           std::ostream& problems) {
+/// What is wrong with the outcome of one frame, or the empty text. A stop gives one
+/// message and leaves the folder empty. A calculation gives exactly the four reports,
+/// with no infinite or undefined value: those print as some spelling of "inf" or
+/// "nan", letters that no label or number of a report holds in a row.
+std::string Problem(const FrameModel& model, const fs::path& folder,
+                    const CalculateOutcome& outcome) {
+    if (!outcome.ok()) {
+        return outcome.error->empty() || !fs::is_empty(folder) || !outcome.reports[0].empty()
+                   ? "stopped (\"" + *outcome.error + "\") yet gave reports"
+                   : "";
+    }
+    if (model.FloorCount.isEmpty()) {
+        return "a refused setup calculated";
+    }
     if (outcome.reports != ReportPaths(model, folder) ||
         std::distance(fs::directory_iterator(folder), fs::directory_iterator()) != 4) {
-        problems << "\n  - the folder does not hold exactly the four reports";
+        return "the folder does not hold exactly the four reports";
     }
     for (const fs::path& report : outcome.reports) {
         std::ifstream file(report, std::ios::binary);
@@ -133,9 +141,10 @@ void Check(const FrameModel& model, const fs::path& folder, const CalculateOutco
         std::transform(text.begin(), text.end(), text.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         if (text.find("inf") != std::string::npos || text.find("nan") != std::string::npos) {
-            problems << "\n  - " << report.filename() << " prints a non-finite value";
+            return report.filename().string() + " prints a non-finite value";
         }
     }
+    return "";
 }
 
 // Every frame stops with one message and no report, or gives four sound
@@ -145,32 +154,18 @@ TEST(RandomFrames, EveryFrameGivesFourSoundReportsOrOneMessage) {
         fs::temp_directory_path() / ("velmora-random-" + std::to_string(::getpid()));
     const std::uint64_t first =
         ReplaySeed != nullptr ? std::strtoull(ReplaySeed, nullptr, 10) : 20260601;
-    int succeeded = 0, stopped = 0, largest = 0, failures = 0;
+    int succeeded = 0, largest = 0, failures = 0;
     for (int i = 0; i < Frames && failures < 10; ++i) {
         const std::uint64_t seed = first + static_cast<std::uint64_t>(i);
-        std::ostringstream problems;
-        problems.precision(17);
         fs::remove_all(folder);
         fs::create_directories(folder);
         const auto model = GenerateFrame(seed);
         const CalculateOutcome outcome = Calculate(*model, folder);
-        if (!outcome.ok()) {
-            ++stopped;
-            if (outcome.error->empty() || !fs::is_empty(folder) ||
-                outcome.reports != decltype(outcome.reports){}) {
-                problems << "\n  - stopped (\"" << *outcome.error << "\") yet gave reports";
-            }
-        } else {
-            ++succeeded;
-            largest += model->TotalBays.value() >= 96 ? 1 : 0;
-            if (model->FloorCount.isEmpty()) {
-                problems << "\n  - a refused setup calculated";
-            }
-            Check(*model, folder, outcome, problems);
-        }
-        if (!problems.str().empty()) {
+        succeeded += outcome.ok() ? 1 : 0;
+        largest += outcome.ok() && model->TotalBays.value() >= 96 ? 1 : 0;
+        if (const std::string problem = Problem(*model, folder, outcome); !problem.empty()) {
             ++failures;
-            ADD_FAILURE() << "frame seed " << seed << problems.str()
+            ADD_FAILURE() << "frame seed " << seed << ": " << problem
                           << "\n  replay: VELMORA_RANDOM_SEED=" << seed
                           << " VELMORA_RANDOM_FRAMES=1 velmora_random_tests";
         }
@@ -180,7 +175,7 @@ TEST(RandomFrames, EveryFrameGivesFourSoundReportsOrOneMessage) {
         // Both outcomes and the largest frames must be reached, or the checks
         // above saw too little.
         EXPECT_GT(succeeded, Frames / 3) << "too few frames could be calculated";
-        EXPECT_GT(stopped, Frames / 10) << "too few frames were refused";
+        EXPECT_LT(succeeded, Frames - Frames / 10) << "too few frames were refused";
         EXPECT_GT(largest, Frames / 50) << "too few of the largest frames calculated";
     }
 }
