@@ -12,40 +12,48 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
-/// A model set up from valid count texts.
-inline FrameModel SetUpTestFrame(const char* floors, const char* columns, const char* name = "T") {
+/// One joint as the joint panel stores it: k1..k4, M1 and M2.
+struct JointRow {
+    int joint;
+    std::array<double, 4> k;
+    double m1, m2;
+};
+
+/// A frame set up from its counts, with the joints and the bay records 1, 2, ... stored.
+inline FrameModel StoredFrame(const char* name, const char* floors, const char* columns,
+                              std::span<const JointRow> joints, std::span<const BayLoad> bays) {
     FrameModel model;
     EXPECT_EQ(SetUpFrame(model, name, floors, columns), std::nullopt);
-    return model;
-}
-
-/// Stores k1..k4, M1 and M2 of one joint as the joint panel does.
-inline void StoreJoint(FrameModel& model, int j, std::array<double, 4> k, double m1, double m2) {
-    for (int m = 1; m <= MemberCount; ++m) {
-        model.K[j][m] = k[m - 1];
+    for (const JointRow& row : joints) {
+        for (int m = 1; m <= MemberCount; ++m) {
+            model.K[row.joint][m] = row.k[m - 1];
+        }
+        model.M1[row.joint] = row.m1;
+        model.M2[row.joint] = row.m2;
     }
-    model.M1[j] = m1;
-    model.M2[j] = m2;
+    std::copy(bays.begin(), bays.end(), model.BayLoads.begin() + 1);
+    return model;
 }
 
 /// 'BLOCK A': two floors, three columns (joints 4..9) and four bay records in
 /// both load systems, out of floor order. Joint 8 has no moments stored and
 /// joint 7 a tiny one, so the reports show empty cells and exponent forms.
 inline FrameModel BlockA() {
-    FrameModel model = SetUpTestFrame("2", "3", "BLOCK A");
-    StoreJoint(model, 4, {0, 4, 3, 2}, 0, 24);
-    StoreJoint(model, 5, {4, 5, 3, 2}, -24, 30);
-    StoreJoint(model, 6, {5, 0, 3, 2}, -30, 0);
-    StoreJoint(model, 7, {0, 2, 2, 0}, 0, 0.0002);
-    model.K[8] = {Cell(), 2, 2.5, 2, 0}; // M1 and M2 never entered
-    StoreJoint(model, 9, {2.5, 0, 2, 0}, -15, 0);
-    model.BayLoads[1] = {0, 1, 1, 12, 0, 0, 6, 0};
-    model.BayLoads[2] = {-1, 2, 1, 6, 4, 20, 7.5, 3};
-    model.BayLoads[3] = {0, 2, 2, 8, 99, 99, 7.5, 1}; // UDL: w2, P and X play no part
-    model.BayLoads[4] = {-1, 1, 2, 0, 0, 10, 6, 3};
+    const JointRow joints[] = {{4, {0, 4, 3, 2}, 0, 24},  {5, {4, 5, 3, 2}, -24, 30},
+                               {6, {5, 0, 3, 2}, -30, 0}, {7, {0, 2, 2, 0}, 0, 0.0002},
+                               {8, {2, 2.5, 2, 0}, 0, 0}, {9, {2.5, 0, 2, 0}, -15, 0}};
+    const BayLoad bays[] = {// IsPointLoad, BayNo, FloorNo, w1, w2, P, L, X
+                            {0, 1, 1, 12, 0, 0, 6, 0},
+                            {-1, 2, 1, 6, 4, 20, 7.5, 3},
+                            {0, 2, 2, 8, 99, 99, 7.5, 1}, // UDL: w2, P and X play no part
+                            {-1, 1, 2, 0, 0, 10, 6, 3}};
+    FrameModel model = StoredFrame("BLOCK A", "2", "3", joints, bays);
+    model.M1[8].clear();
+    model.M2[8].clear();
     return model;
 }
 
@@ -55,12 +63,7 @@ inline FrameModel BlockA() {
 /// joint, k2 at its last, k4 on the top floor); joint 10 is never stored. Twelve
 /// bay records in both load systems, out of floor order.
 inline FrameModel Tower() {
-    FrameModel model = SetUpTestFrame("4", "4", "TOWER");
-    const struct {
-        int joint;
-        std::array<double, 4> k;
-        double m1, m2;
-    } joints[] = {
+    const JointRow joints[] = {
         {5, {1.3, 4.2, 3.1, 2.6}, -3.5, 37.5},    {6, {4.4, 5.3, 2.7, 2.2}, -41.5, 28.75},
         {7, {5.1, 3.6, 3.4, 1.9}, -27.25, 31.25}, {8, {3.8, 0.7, 2.9, 2.4}, -33.75, 4.5},
         {9, {0.9, 3.9, 2.3, 1.7}, -2.25, 40.25},  {11, {3.3, 4.7, 2.1, 1.6}, -36.5, 43.5},
@@ -69,19 +72,14 @@ inline FrameModel Tower() {
         {16, {3.4, 0.8, 1.6, 1.1}, -21.5, 1.25},  {17, {0.4, 2.6, 1.2, 0.3}, -0.75, 22.5},
         {18, {2.7, 2.3, 1.4, 0.2}, -18.5, 17.25}, {19, {2.1, 1.9, 1.1, 0.6}, -23.25, 14.75},
         {20, {1.7, 0.5, 1.3, 0.9}, -16.75, 0.5}};
-    for (const auto& row : joints) {
-        StoreJoint(model, row.joint, row.k, row.m1, row.m2);
-    }
     const BayLoad bays[] = {
-        // IsPointLoad, BayNo, FloorNo, w1, w2, P, L, X
         {0, 1, 1, 12.5, 7.5, 30, 6, 2.5},     {-1, 2, 1, 6.5, 4.5, 20, 7.5, 2.8},
         {0, 3, 1, 9.5, 0, 0, 5.5, 0},         {-1, 3, 2, 3.5, 8.5, 15, 6.2, 4.1},
         {0, 2, 2, 11.25, 3, 18, 7, 1.5},      {-1, 1, 2, 7.75, 2.5, 25, 5.8, 1.9},
         {0, 1, 3, 8.25, 0, 0, 6.4, 0},        {-1, 2, 3, 5.5, 6.25, 12, 6.6, 3.7},
         {0, 3, 3, 10.5, 9, 40, 5.2, 2.6},     {-1, 3, 4, 4.25, 5.75, 9, 4.8, 1.3},
         {-1, 1, 4, 2.75, 3.25, 35, 7.2, 5.4}, {0, 2, 4, 6.75, 1.5, 22, 6.9, 3.3}};
-    std::copy(std::begin(bays), std::end(bays), model.BayLoads.begin() + 1);
-    return model;
+    return StoredFrame("TOWER", "4", "4", joints, bays);
 }
 
 inline std::string ReadFile(const std::filesystem::path& path) {
@@ -98,16 +96,11 @@ inline void ExpectMentions(const std::string& message, const std::vector<const c
 
 /// A fresh folder under the system's temporary directory, removed with the object.
 struct TempDir {
-    TempDir() { std::filesystem::create_directories(path_); }
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("velmora-test-" + std::to_string(std::random_device()()));
+    TempDir() { std::filesystem::create_directories(path); }
     ~TempDir() {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(path, ignored);
     }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    const std::filesystem::path path_ = std::filesystem::temp_directory_path() /
-                                        ("velmora-test-" + std::to_string(std::random_device()()));
 };
