@@ -104,28 +104,3 @@ inline QList<double> ValuesOf(const BayLoad& record) {
     return QList<double>({double(record.FloorNo), double(record.BayNo), double(record.IsPointLoad),
                           record.Udl1, record.Udl2, record.PointLoad1, record.SpanL, record.LoadX});
 }
-
-/// Every input and cursor of the model as text, an empty cell as "-" unlike a stored 0.
-inline QString InputsOf(const FrameModel& model) {
-    QStringList parts = {QString::fromStdString(model.ProjectName)};
-    auto add = [&parts](const Cell& cell) {
-        parts.append(cell.isEmpty() ? "-" : QString::fromStdString(NumberToText(cell)));
-    };
-    for (const Cell& cell : {model.FloorCount, model.ColumnsPerFloor, model.TotalBays,
-                             model.LastJoint, model.CurrentJoint, model.CurrentBay}) {
-        add(cell);
-    }
-    for (int joint = 0; joint <= MaxJoint; ++joint) {
-        for (const Cell& cell : model.K[joint]) {
-            add(cell);
-        }
-        add(model.M1[joint]);
-        add(model.M2[joint]);
-    }
-    for (const BayLoad& record : model.BayLoads) {
-        for (double value : ValuesOf(record)) {
-            add(value);
-        }
-    }
-    return parts.join(' ');
-}

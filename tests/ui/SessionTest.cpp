@@ -47,8 +47,8 @@ private slots:
         }
     }
 
-    // A calculation that stops shows why and leaves the model and the
-    // boxes as they were; once corrected, the next calculation succeeds.
+    // A calculation that stops shows why and leaves the boxes as they were (the
+    // calculation writes no input of the model); once corrected, the next succeeds.
     void stoppedCalculationKeepsEverything() {
         QTemporaryDir home;
         const fs::path folder = fs::path(home.path().toStdString()) / "velmora";
@@ -59,13 +59,12 @@ private slots:
         driver.typeAll({"Text14", "Text15", "Text8"}, {"1", "1", "10"});
         driver.click("Command9"); // L left empty: a span of 0
         auto stopsWith = [&driver](const QString& why) {
-            const QString inputs = InputsOf(driver.model());
             const QStringList boxes = driver.texts(JointBoxes + RecordBoxes);
             driver.errors.clear();
             driver.click("Command2");
             return driver.errors.size() == 1 && driver.errors.front().contains(why) &&
-                   InputsOf(driver.model()) == inputs && driver.opened.empty() &&
-                   driver.texts(JointBoxes + RecordBoxes) == boxes && driver.endRequests == 0;
+                   driver.opened.empty() && driver.texts(JointBoxes + RecordBoxes) == boxes &&
+                   driver.endRequests == 0;
         };
         QVERIFY2(stopsWith("L = 0"), qPrintable(driver.errors.join('\n')));
         driver.typeAll({"Text17"}, {"6"});
