@@ -10,13 +10,11 @@
 #include <bit>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
 #include <random>
-#include <string>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -113,10 +111,6 @@ std::unique_ptr<FrameModel> GenerateFrame(std::uint64_t seed) {
     return model;
 }
 
-const char* const ReplaySeed = std::getenv("VELMORA_RANDOM_SEED");
-const char* const FramesText = std::getenv("VELMORA_RANDOM_FRAMES");
-const int Frames = FramesText != nullptr ? std::atoi(FramesText) : 8000;
-
 /// What is wrong with the outcome of one frame, or the empty text. A stop gives one
 /// message and leaves the folder empty. A calculation gives exactly the four reports,
 /// with no infinite or undefined value: those print as some spelling of "inf" or
@@ -150,12 +144,14 @@ std::string Problem(const FrameModel& model, const fs::path& folder,
 // Every frame stops with one message and no report, or gives four sound
 // reports; each failing seed is printed (ten at most) with its replay command.
 TEST(RandomFrames, EveryFrameGivesFourSoundReportsOrOneMessage) {
+    const char* const replay = std::getenv("VELMORA_RANDOM_SEED");
+    const char* const framesText = std::getenv("VELMORA_RANDOM_FRAMES");
+    const int frames = framesText != nullptr ? std::atoi(framesText) : 8000;
+    const std::uint64_t first = replay != nullptr ? std::strtoull(replay, nullptr, 10) : 20260601;
     const fs::path folder =
-        fs::temp_directory_path() / ("velmora-random-" + std::to_string(::getpid()));
-    const std::uint64_t first =
-        ReplaySeed != nullptr ? std::strtoull(ReplaySeed, nullptr, 10) : 20260601;
+        fs::temp_directory_path() / ("velmora-random-" + std::to_string(getpid()));
     int succeeded = 0, largest = 0, failures = 0;
-    for (int i = 0; i < Frames && failures < 10; ++i) {
+    for (int i = 0; i < frames && failures < 10; ++i) {
         const std::uint64_t seed = first + static_cast<std::uint64_t>(i);
         fs::remove_all(folder);
         fs::create_directories(folder);
@@ -171,12 +167,12 @@ TEST(RandomFrames, EveryFrameGivesFourSoundReportsOrOneMessage) {
         }
     }
     fs::remove_all(folder);
-    if (ReplaySeed == nullptr) {
+    if (replay == nullptr) {
         // Both outcomes and the largest frames must be reached, or the checks
         // above saw too little.
-        EXPECT_GT(succeeded, Frames / 3) << "too few frames could be calculated";
-        EXPECT_LT(succeeded, Frames - Frames / 10) << "too few frames were refused";
-        EXPECT_GT(largest, Frames / 50) << "too few of the largest frames calculated";
+        EXPECT_GT(succeeded, frames / 3) << "too few frames could be calculated";
+        EXPECT_LT(succeeded, frames - frames / 10) << "too few frames were refused";
+        EXPECT_GT(largest, frames / 50) << "too few of the largest frames calculated";
     }
 }
 
