@@ -1,24 +1,16 @@
 #include "FormDriver.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
+#include <array>
 #include <tuple>
 
-namespace {
+namespace fs = std::filesystem;
 
-/// Declares text columns and adds one row per list, named by its first entry.
-void AddRows(std::initializer_list<const char*> columns, std::initializer_list<QStringList> rows) {
-    for (const char* column : columns) {
-        QTest::addColumn<QString>(column);
-    }
-    for (const QStringList& row : rows) {
-        QTestData& data = QTest::newRow(qPrintable(row.front()));
-        for (const QString& cell : row.mid(1)) {
-            data << cell;
-        }
-    }
-}
+namespace {
 
 /// The chosen load-system option, then whether each point-load box is enabled.
 QString LoadSystem(const FormDriver& driver) {
@@ -53,12 +45,49 @@ void CheckLayout(const FormDriver& driver) {
     }
 }
 
+QByteArray Read(const fs::path& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 } // namespace
 
 class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A 2 x 3 frame typed as a person would: the four reports match the expected ones
+    // byte for byte, are asked to open in order, and the program ends.
+    void typedSessionWritesOpensAndEnds() {
+        QTemporaryDir folder;
+        const fs::path written(folder.path().toStdString());
+        FormDriver driver(written);
+        // Joints 4 .. 9: k1 .. k4, M1 and M2, "D&ONE", then "&NEXT  -->" but at the last.
+        driver.keys("block a\t2\t3\t 0\t4\t3\t2\t\t24\t  4\t5\t3\t2\t24\t30\t  5\t\t3\t2\t30\t\t  "
+                    "\t2\t2\t0\t\t2E-4\t  2\t2.5\t2\t0\t\t\t  2.5\t0\t2\t0\t15\t0\t ");
+        // Floor 1 bay 1: Right, then Space chooses "UDL System", whose boxes Tab skips.
+        driver.click("Text14");
+        driver.keys("1\t1\t> \t12\t6\t  ");
+        // Floor 1 bay 2: Left from the chosen "UDL System" chooses "Point Load system".
+        driver.keys("1\t2\t<\t6\t4\t20\t7.5\t3\t  ");
+        // Floor 2 bay 2: point-load boxes filled in, then "UDL System" by mouse.
+        driver.keys("2\t2\t\t8\t99\t99\t7.5\t1\t");
+        driver.click("Option2");
+        driver.click("Command9");
+        // "Next -->", then floor 2 bay 1 with the point-load system, and "&CALCULATE".
+        driver.keys(" 2\t1\t<\t0\t\t10\t6\t3\t &C");
+
+        QTRY_COMPARE(driver.endRequests, 1);
+        QVERIFY2(driver.errors.isEmpty(), qPrintable(driver.errors.join('\n')));
+        QCOMPARE(driver.opened.size(), std::size_t(4));
+        for (int i = 0; i < 4; ++i) {
+            const fs::path name = std::array{"BLOCK A.txt", "BLOCK A-corrected.txt",
+                                             "BLOCK A-midspan.txt", "BLOCK A-columnload.txt"}[i];
+            QCOMPARE(driver.opened[i], written / name);
+            QCOMPARE(Read(written / name), Read(VELMORA_UI_TEST_DATA / name));
+        }
+    }
+
     // The setup panel alone, then the joint and bay-load panels with the window buttons.
     void layoutKeepsControlsApart() {
         FormDriver driver;
@@ -103,27 +132,22 @@ private slots:
         QCOMPARE(driver.model().M1[4].value(), 10.0);
     }
 
-    // A joint box is rewritten before a press of any kind reads it; M1 is reversed.
-    // The M2 box refuses "D&ONE" and there is no report folder, so each press shows a message.
-    void jointBoxIsRewrittenBeforeThePress_data() {
-        AddRows({"box", "typed", "press", "shown"},
-                {{"K1 trailing zero, mouse on &CALCULATE", "Text1", "0.50", "mouse", "0.5"},
-                 {"M1, access key of &CALCULATE", "Text5", "15", "&C", "-15"},
-                 {"M1, Enter on D&ONE", "Text5", "15", "\t\t\r", "-15"}});
-    }
-
+    // A joint box is rewritten before the mouse on "&CALCULATE", its access key or Enter
+    // on "D&ONE" reads it; M1 is reversed. The M2 box refuses "D&ONE" and there is no
+    // report folder, so each press shows a message.
     void jointBoxIsRewrittenBeforeThePress() {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, press);
-        QFETCH(QString, shown);
-        FormDriver driver;
-        driver.setUp("N", "2", "3");
-        driver.typeAll({"Text6", box}, {"1E400", typed});
-        QString shownAtPress = QStringLiteral("<no message>");
-        driver.whileShowing = [&] { shownAtPress = driver.text(box); };
-        press == "mouse" ? driver.click("Command2") : driver.keys(press);
-        QTRY_COMPARE(shownAtPress, shown);
+        const std::array<QString, 4> rows[] = {{"Text1", "0.50", "mouse", "0.5"},
+                                               {"Text5", "15", "&C", "-15"},
+                                               {"Text5", "15", "\t\t\r", "-15"}};
+        for (const auto& [box, typed, press, shown] : rows) {
+            FormDriver driver;
+            driver.setUp("N", "2", "3");
+            driver.typeAll({"Text6", box}, {"1E400", typed});
+            QString shownAtPress = QStringLiteral("<no message>");
+            driver.whileShowing = [&] { shownAtPress = driver.text(box); };
+            press == "mouse" ? driver.click("Command2") : driver.keys(press);
+            QTRY_COMPARE(shownAtPress, shown);
+        }
     }
 
     // "UDL System" disables the point-load boxes, yet "D&ONE" stores them. The arrows
@@ -167,27 +191,22 @@ private slots:
         QCOMPARE(ValuesOf(driver.model().BayLoads[1]), QList<double>({1, 1, 0, 10, 0, 0, 6, 0}));
     }
 
-    // "D&ONE" refuses a number it cannot store, names the box by its label and stores
-    // nothing; the box keeps its text.
-    void unstorableNumberIsRefusedByItsLabel_data() {
-        AddRows({"box", "typed", "label"},
-                {{"K2 beyond a double", "Text2", "1E400", "K2 ="},
-                 {"floor above 32767", "Text14", "32767.5", "FLOOR :-"}});
-    }
-
+    // "D&ONE" refuses a number it cannot store (K2 beyond a double, a floor above
+    // 32767), names the box by its label and stores nothing; the box keeps its text.
     void unstorableNumberIsRefusedByItsLabel() {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, label);
-        FormDriver driver;
-        driver.setUp("B", "2", "3");
-        driver.typeAll(JointBoxes + RecordBoxes, QStringList(13, QStringLiteral("5")));
-        driver.typeAll({box}, {typed});
-        driver.click(JointBoxes.contains(box) ? "Command1" : "Command9");
-        QCOMPARE(driver.errors.size(), 1);
-        QVERIFY2(driver.errors.front().startsWith(label + ' '), qPrintable(driver.errors.front()));
-        QVERIFY(driver.model().K[4][1].isEmpty() && driver.model().BayLoads[1].SpanL == 0);
-        QCOMPARE(driver.text(box), typed);
+        const std::array<QString, 3> rows[] = {{"Text2", "1E400", "K2 ="},
+                                               {"Text14", "32767.5", "FLOOR :-"}};
+        for (const auto& [box, typed, label] : rows) {
+            FormDriver driver;
+            driver.setUp("B", "2", "3");
+            driver.typeAll(JointBoxes + RecordBoxes, QStringList(13, QStringLiteral("5")));
+            driver.typeAll({box}, {typed});
+            driver.click(JointBoxes.contains(box) ? "Command1" : "Command9");
+            QCOMPARE(driver.errors.size(), 1);
+            QVERIFY2(driver.errors.front().startsWith(label + ' '), qPrintable(driver.errors[0]));
+            QVERIFY(driver.model().K[4][1].isEmpty() && driver.model().BayLoads[1].SpanL == 0);
+            QCOMPARE(driver.text(box), typed);
+        }
     }
 };
 
