@@ -1,8 +1,11 @@
-#include "TestFrames.h"
+#include "model/FrameSetup.h"
 #include "model/NumberText.h"
 
+#include <array>
 #include <clocale>
+#include <gtest/gtest.h>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -80,7 +83,7 @@ TEST(FrameSetup, RefusesEachBadSetupWithItsOwnMessageAndLeavesTheModelAlone) {
         FrameModel model;
         const auto refusal = SetUpFrame(model, name, floors, columns);
         ASSERT_TRUE(refusal.has_value());
-        ExpectMentions(*refusal, {message.c_str()});
+        EXPECT_NE(refusal->find(message), std::string::npos) << *refusal;
         EXPECT_TRUE(model.ProjectName.empty() && model.FloorCount.isEmpty());
     }
 }

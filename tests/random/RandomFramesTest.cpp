@@ -93,20 +93,22 @@ std::unique_ptr<FrameModel> GenerateFrame(std::uint64_t seed) {
         if (draw.chance(draw.gaps / 5)) {
             continue; // a record never stored: L = 0
         }
-        BayLoad& bay = model->BayLoads[b];
         // Now and then another bay, a joint off the frame or beyond the tables.
         const bool elsewhere = draw.chance(draw.gaps);
-        const int offBay =
-            draw.chance(0.5) ? draw.between(-3, n + 2) : draw.between(FirstInt16, LastInt16);
-        bay.FloorNo = static_cast<std::int16_t>(elsewhere ? draw.between(-1, MaxFloor + 1)
-                                                          : (b - 1) / (n - 1) + 1);
-        bay.BayNo = static_cast<std::int16_t>(elsewhere ? offBay : (b - 1) % (n - 1) + 1);
-        bay.IsPointLoad = static_cast<std::int16_t>(draw.chance(0.5) ? -1 : 0);
-        bay.Udl1 = draw.value(0, 50);
-        bay.Udl2 = draw.value(0, 50);
-        bay.PointLoad1 = draw.value(0, 200);
-        bay.SpanL = draw.value(2, 12);
-        bay.LoadX = draw.chance(draw.wild) ? draw.corner() : bay.SpanL / 4 * draw.between(0, 4);
+        const int bay = !elsewhere         ? (b - 1) % (n - 1) + 1
+                        : draw.chance(0.5) ? draw.between(-3, n + 2)
+                                           : draw.between(FirstInt16, LastInt16);
+        const int floor = elsewhere ? draw.between(-1, MaxFloor + 1) : (b - 1) / (n - 1) + 1;
+        const double span = draw.value(2, 12);
+        model->BayLoads[b] = {static_cast<std::int16_t>(draw.chance(0.5) ? -1 : 0),
+                              static_cast<std::int16_t>(bay),
+                              static_cast<std::int16_t>(floor),
+                              draw.value(0, 50),
+                              draw.value(0, 50),
+                              draw.value(0, 200),
+                              span,
+                              draw.chance(draw.wild) ? draw.corner()
+                                                     : span / 4 * draw.between(0, 4)};
     }
     return model;
 }
@@ -132,8 +134,7 @@ std::string Problem(const FrameModel& model, const fs::path& folder,
     for (const fs::path& report : outcome.reports) {
         std::ifstream file(report, std::ios::binary);
         std::string text{std::istreambuf_iterator<char>(file), {}};
-        std::transform(text.begin(), text.end(), text.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::tolower(c); });
         if (text.find("inf") != std::string::npos || text.find("nan") != std::string::npos) {
             return report.filename().string() + " prints a non-finite value";
         }
