@@ -271,6 +271,7 @@ private slots:
         driver.click("Option1");
         driver.click("Command9"); // record 2: point load
         driver.click("Command8");
+        QVERIFY(!driver.enabled("Command8") && driver.enabled("Command7")); // back at record 1
         QCOMPARE(driver.texts(RecordBoxes), QStringList({"1", "2", "10", "99", "98", "6", "1"}));
         QCOMPARE(LoadSystem(driver), QStringLiteral("neither on on on"));
         driver.click("Option2");
