@@ -11,6 +11,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -105,7 +106,8 @@ const std::pair<void (*)(FrameModel&), const char*> FailureRows[] = {
      "Bay record 4 (floor 2, bay -9) names the joints -1 and 0"},
     {[](auto& m) { m.BayLoads[1].Udl1 = 1e308; },
      "RDL 1 of Bay record 1 (floor 1, bay 1) is beyond the range"},
-    {[](auto& m) { m = FrameModel(); }, "The frame has not been set up"}};
+    {[](auto& m) { m = FrameModel(); }, "The frame has not been set up"},
+    {[](auto& m) { m.FloorJoints[4].Last = 21; }, "The frame has not been set up"}};
 
 TEST(CalculateFailure, StopsWithAMessageThatSaysWhereAndWritesNoReport) {
     for (const auto& [spoil, message] : FailureRows) {
@@ -121,8 +123,9 @@ TEST(CalculateFailure, StopsWithAMessageThatSaysWhereAndWritesNoReport) {
 
 // In the folder, the reports of an earlier run, each holding its own name, and a
 // folder in place of report 3. Writing into a missing folder, into one that refuses
-// new files (/proc, even to root) or over that folder stops with a message naming the
-// cause and leaves the earlier reports as they were: no temporary file, no new folder.
+// new files (/proc, even to root), over that folder, or under a name too long to
+// rename the finished files to stops with a message naming the cause and leaves the
+// earlier reports as they were: no temporary file, no new folder.
 // Regression: opening the four files one after another emptied the reports of an
 // earlier run before a later file failed.
 TEST(ReportWriter, AFailedWriteNamesTheCauseAndLeavesEarlierReportsAsTheyWere) {
@@ -134,21 +137,22 @@ TEST(ReportWriter, AFailedWriteNamesTheCauseAndLeavesEarlierReportsAsTheyWere) {
     }
     fs::remove(folder.path / "TOWER-midspan.txt");
     fs::create_directory(folder.path / "TOWER-midspan.txt");
-    const std::pair<fs::path, std::string> rows[] = {
-        {folder.path / "velmora",
-         "The report folder '" + (folder.path / "velmora").string() + "' does not exist."},
-        {"/proc/self", "The report '/proc/self/TOWER.txt' could not be written: No such file"},
-        {folder.path, "The report '" + (folder.path / "TOWER-midspan.txt").string() +
-                          "' could not be written: a folder"}};
-    for (const auto& [where, message] : rows) {
-        const ReportFiles files = WriteReports(Tower(), where);
+    const std::tuple<fs::path, std::string, std::string> rows[] = {
+        {folder.path / "velmora", "TOWER", "velmora' does not exist."},
+        {"/proc/self", "TOWER", "'/proc/self/TOWER.txt' could not be written: No such file"},
+        {folder.path, "TOWER", "TOWER-midspan.txt' could not be written: a folder"},
+        {folder.path, std::string(300, 'L'), "L.txt' could not be replaced: File name too long"}};
+    for (const auto& [where, name, message] : rows) {
+        FrameModel model = Tower();
+        model.ProjectName = name;
+        const ReportFiles files = WriteReports(model, where);
         ASSERT_TRUE(files.error.has_value());
-        EXPECT_TRUE(files.error->starts_with(message)) << *files.error;
+        EXPECT_NE(files.error->find(message), std::string::npos) << *files.error;
         std::set<std::string> entries;
         for (const auto& entry : fs::directory_iterator(folder.path)) {
-            const std::string name = entry.path().filename().string();
-            entries.insert(name);
-            EXPECT_TRUE(entry.is_directory() || ReadFile(entry.path()) == name) << name;
+            const std::string entryName = entry.path().filename().string();
+            entries.insert(entryName);
+            EXPECT_TRUE(entry.is_directory() || ReadFile(entry.path()) == entryName) << entryName;
         }
         EXPECT_EQ(entries, names);
     }
