@@ -3,11 +3,26 @@
 
 #include <array>
 #include <clocale>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <limits>
 #include <string>
 
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
 namespace {
+
+// The fuzz target's properties over its seed corpus; a broken one aborts the run.
+TEST(NumberText, FuzzCorpusKeepsEveryProperty) {
+    for (const auto& entry : std::filesystem::directory_iterator(VELMORA_FUZZ_CORPUS)) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        const std::string input{std::istreambuf_iterator<char>(file), {}};
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
+    }
+}
 
 // Round trips, whole numbers and parsing of arbitrary bytes are the fuzz target's,
 // whose corpus the plain test run replays; these are worked examples and limits.
