@@ -108,9 +108,6 @@ std::string Problem(const FrameModel& model, const std::optional<std::string>& s
     if (stop) {
         return stop->empty() ? "stopped without a message" : "";
     }
-    if (model.FloorCount.isEmpty()) {
-        return "a refused setup calculated";
-    }
     for (auto report :
          {MainReportText, CorrectedReportText, MidspanReportText, ColumnLoadReportText}) {
         std::string text = report(model);
