@@ -24,7 +24,8 @@ namespace {
 /// joint, k2 at its last, k4 on the top floor); joint 10 is never stored. Twelve
 /// bay records in both load systems, out of floor order. Joint 17's small moments
 /// give values on both sides of the exponent form. Read from the file beside its
-/// golden reports.
+/// golden reports, whose lines are "joint j k1 k2 k3 k4 M1 M2" and "bay S b f w1 w2
+/// P L X" (S: -1 for the point-load system, 0 for the UDL system).
 FrameModel Tower() {
     FrameModel model;
     EXPECT_EQ(SetUpFrame(model, "TOWER", "4", "4"), std::nullopt);
@@ -38,12 +39,10 @@ FrameModel Tower() {
             model.K[j] = {Cell(), k[0], k[1], k[2], k[3]};
             model.M1[j] = m1;
             model.M2[j] = m2;
-        } else if (kind == "bay") {
+        } else {
             BayLoad& bay = model.BayLoads[++records];
             in >> bay.IsPointLoad >> bay.BayNo >> bay.FloorNo >> bay.Udl1 >> bay.Udl2 >>
                 bay.PointLoad1 >> bay.SpanL >> bay.LoadX;
-        } else {
-            std::getline(in, kind); // a comment
         }
     }
     return model;

