@@ -105,7 +105,10 @@ const std::pair<void (*)(FrameModel&), const char*> FailureRows[] = {
     {[](auto& m) { m.BayLoads[1].Udl1 = 1e308; },
      "RDL 1 of Bay record 1 (floor 1, bay 1) is beyond the range"},
     {[](auto& m) { m = FrameModel(); }, "The frame has not been set up"},
-    {[](auto& m) { m.FloorJoints[4].Last = 21; }, "The frame has not been set up"}};
+    // Counts that disagree with each other, as no setup leaves them.
+    {[](auto& m) { m.FloorJoints[4].Last = 21; }, "The frame has not been set up"},
+    {[](auto& m) { m.LastJoint = 24; }, "The frame has not been set up"},
+    {[](auto& m) { m.TotalBays = 13; }, "The frame has not been set up"}};
 
 TEST(CalculateFailure, StopsWithAMessageThatSaysWhereAndWritesNoReport) {
     for (const auto& [spoil, message] : FailureRows) {
