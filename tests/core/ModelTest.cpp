@@ -60,11 +60,11 @@ TEST(NumberText, ConversionsUnderTheCAndAGermanLocale) {
     std::setlocale(LC_ALL, previous.c_str());
 }
 
-// The counts and cursors of one frame; its floors are the golden frames', the limits
-// of the counts are refusal rows below.
+// The counts and cursors of one frame, whose name has blanks; its floors are the golden
+// frame's, the limits of the counts are refusal rows below.
 TEST(FrameSetup, SizesTheModelFromTheCounts) {
     FrameModel model;
-    ASSERT_EQ(SetUpFrame(model, "PADDED", "2 ", " 3kN"), std::nullopt);
+    ASSERT_EQ(SetUpFrame(model, "NAME WITH BLANKS", "2 ", " 3kN"), std::nullopt);
     const std::array<double, 7> counts = {
         model.FloorCount, model.ColumnsPerFloor, model.BaysPerFloor, model.TotalBays,
         model.LastJoint,  model.CurrentJoint,    model.CurrentBay};
