@@ -102,8 +102,12 @@ const std::pair<void (*)(FrameModel&), const char*> FailureRows[] = {
      "Bay record 2 (floor 66, bay 2) names the joints 266 and 267"},
     {[](auto& m) { m.BayLoads[4].BayNo = -9; },
      "Bay record 4 (floor 2, bay -9) names the joints -1 and 0"},
-    {[](auto& m) { m.BayLoads[1].Udl1 = 1e308; },
-     "RDL 1 of Bay record 1 (floor 1, bay 1) is beyond the range"},
+    {[](auto& m) { // the top floor's k3 almost all at joint 17, which has a huge moment
+         m.K[17] = {Cell(), 1e-4, 1e-4, 0.5, 1e-4};
+         m.K[18][3] = m.K[19][3] = m.K[20][3] = 1e-4;
+         m.M2[17] = 1.7e308;
+     },
+     "The storey moment (0) of floor 4 is beyond the range"},
     {[](auto& m) { m = FrameModel(); }, "The frame has not been set up"},
     // Counts that disagree with each other, as no setup leaves them.
     {[](auto& m) { m.FloorJoints[4].Last = 21; }, "The frame has not been set up"},
