@@ -2,8 +2,6 @@
 
 #include "model/FrameSetup.h"
 
-#include <algorithm>
-#include <array>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
