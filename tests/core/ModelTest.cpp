@@ -72,6 +72,13 @@ TEST(FrameSetup, SizesTheModelFromTheCounts) {
     const std::array floors = {FloorOfJoint(model, 3), FloorOfJoint(model, 4),
                                FloorOfJoint(model, 9), FloorOfJoint(model, 10)};
     EXPECT_EQ(floors, (std::array{0, 1, 2, 0}));
+    // The largest frames, 200 joints (1 floor of 100 columns) and 100 bays (2 of 51), are
+    // accepted and pass the calculation's own check of the counts.
+    for (const auto& [floorsText, columnsText] : {std::pair{"1", "100"}, std::pair{"2", "51"}}) {
+        FrameModel largest;
+        EXPECT_EQ(SetUpFrame(largest, "L", floorsText, columnsText), std::nullopt);
+        EXPECT_TRUE(HasValidCounts(largest)) << columnsText;
+    }
 }
 
 // Name, floors and columns as typed, and the part of the message that states the rule.
