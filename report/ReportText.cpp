@@ -12,8 +12,6 @@ constexpr std::string_view LineEnd = "\r\n";
 /// Writes report lines into one string, piece by piece.
 class LineWriter {
 public:
-    explicit LineWriter(std::size_t expectedBytes) { text_.reserve(expectedBytes); }
-
     LineWriter& operator<<(std::string_view piece) {
         text_ += piece;
         return *this;
@@ -67,7 +65,7 @@ void WriteBayStart(LineWriter& out, const BayLoad& bay) {
 
 std::string MainReportText(const FrameModel& model) {
     const FrameCounts counts = CountsOf(model);
-    LineWriter out(static_cast<std::size_t>(counts.lastJoint) * 512 + 256);
+    LineWriter out;
     WriteTitle(out, model);
     for (int f = 1; f <= counts.floors; ++f) {
         out << "Floor M";
@@ -85,7 +83,7 @@ std::string MainReportText(const FrameModel& model) {
 
 std::string CorrectedReportText(const FrameModel& model) {
     const FrameCounts counts = CountsOf(model);
-    LineWriter out(static_cast<std::size_t>(counts.lastJoint) * 128 + 256);
+    LineWriter out;
     WriteTitle(out, model);
     for (int j = counts.columns + 1; j <= counts.lastJoint; ++j) {
         out << "JOINT NO. : - ";
@@ -100,7 +98,7 @@ std::string CorrectedReportText(const FrameModel& model) {
 
 std::string MidspanReportText(const FrameModel& model) {
     const int totalBays = CountsOf(model).totalBays;
-    LineWriter out(static_cast<std::size_t>(totalBays) * 48);
+    LineWriter out;
     for (int b = 1; b <= totalBays; ++b) {
         WriteBayStart(out, model.BayLoads[b]);
         out.number(model.Midspan[b]).endLine();
@@ -110,7 +108,7 @@ std::string MidspanReportText(const FrameModel& model) {
 
 std::string ColumnLoadReportText(const FrameModel& model) {
     const int totalBays = CountsOf(model).totalBays;
-    LineWriter out(static_cast<std::size_t>(totalBays) * 128);
+    LineWriter out;
     for (int b = 1; b <= totalBays; ++b) {
         WriteBayStart(out, model.BayLoads[b]);
         out << " RDL 1 = " << model.RDL[b][1] << " RML 1 = " << model.RML[b][1]
