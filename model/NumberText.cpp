@@ -56,17 +56,26 @@ std::optional<double> ReadRadixNumber(std::string_view digits, int radix) {
 
 /// A number just above the largest double that still rounds to its 15-digit
 /// text, 1.79769313486232E+308, is read as the largest double, so that every
-/// number a box shows can be read back; anything larger has no value.
-std::optional<double> LargestShownNumber(const std::string& canonical) {
-    long double wide = 0.0L;
-    const auto result = std::from_chars(canonical.data(), canonical.data() + canonical.size(), wide,
-                                        std::chars_format::general);
-    constexpr long double LargestShown = 1.79769313486232e308L;
-    if (result.ec != std::errc() || std::fabs(wide) > LargestShown) {
+/// number a box shows can be read back; anything larger has no value. The
+/// comparison is made on the decimal digits themselves, exactly and the same on
+/// every system (a long double is 64 bits wide on some, 80 on others).
+/// `decimalExponent` is E of the value written 0.d1d2d3... × 10^E.
+std::optional<double> LargestShownNumber(const std::string& canonical, long long decimalExponent) {
+    std::string digits;
+    for (char c : canonical.substr(0, canonical.find('e'))) {
+        if (IsDigit(c) && (c != '0' || !digits.empty())) {
+            digits.push_back(c);
+        }
+    }
+    while (!digits.empty() && digits.back() == '0') {
+        digits.pop_back();
+    }
+    constexpr std::string_view LargestShownDigits = "179769313486232"; // × 10^309
+    if (decimalExponent > 309 || (decimalExponent == 309 && digits > LargestShownDigits)) {
         return std::nullopt;
     }
     const double largest = std::numeric_limits<double>::max();
-    return wide < 0 ? -largest : largest;
+    return canonical.front() == '-' ? -largest : largest;
 }
 
 /// Reads the longest leading decimal number: [sign] digits [. digits]
@@ -140,7 +149,7 @@ std::optional<double> ReadDecimalNumber(std::string_view s) {
         // Beyond the range of a double, or too small for one: only the first
         // has no value; an underflow reads as a zero of its sign.
         if (seenNonZero && pointShift + exponent > 0) {
-            return LargestShownNumber(canonical);
+            return LargestShownNumber(canonical, pointShift + exponent);
         }
         return canonical.front() == '-' ? -0.0 : 0.0;
     }
