@@ -83,25 +83,29 @@ TEST(CalculateFailure, StopsWithAMessageThatSaysWhereAndWritesNoReport) {
     }
 }
 
-// In the folder, the reports of an earlier run, each holding its own name, and a
-// folder in place of report 3. Writing into a missing folder, into one that refuses
-// new files (/proc, even to root), over that folder, or under a name too long to
-// rename the finished files to stops with a message naming the cause and leaves the
-// earlier reports as they were: no temporary file, no new folder.
+// In the folder, the reports of an earlier run, each holding its own name, a folder
+// in place of report 3, and a read-only report of another project. Writing into a
+// missing folder, into one that refuses new files (/proc, even to root), over that
+// folder or that read-only report, or under a name too long to rename the finished
+// files to stops with a message naming the cause and leaves the earlier reports as
+// they were: no temporary file, no new folder.
 // Regression: opening the four files one after another emptied the reports of an
 // earlier run before a later file failed.
 TEST(ReportWriter, AFailedWriteNamesTheCauseAndLeavesEarlierReportsAsTheyWere) {
     const std::set<std::string> names = {"TOWER.txt", "TOWER-corrected.txt", "TOWER-midspan.txt",
-                                         "TOWER-columnload.txt"};
+                                         "TOWER-columnload.txt", "RO-corrected.txt"};
     TempDir folder;
     for (const std::string& name : names) {
         std::ofstream(folder.path / name, std::ios::binary) << name;
     }
+    const fs::path readOnly = folder.path / "RO-corrected.txt";
+    fs::permissions(readOnly, fs::perms(0222), fs::perm_options::remove); // -w--w--w-
     fs::remove(folder.path / "TOWER-midspan.txt");
     fs::create_directory(folder.path / "TOWER-midspan.txt");
     std::vector<std::tuple<fs::path, std::string, std::string>> rows = {
         {folder.path / "velmora", "TOWER", "velmora' does not exist."},
-        {folder.path, "TOWER", "TOWER-midspan.txt' could not be written: a folder"}};
+        {folder.path, "TOWER", "TOWER-midspan.txt' could not be written: a folder"},
+        {folder.path, "RO", "RO-corrected.txt' could not be written: it is read-only"}};
 #ifndef _WIN32 // /proc and the 255-byte name limit are Linux's
     rows.insert(
         rows.end(),
@@ -122,6 +126,7 @@ TEST(ReportWriter, AFailedWriteNamesTheCauseAndLeavesEarlierReportsAsTheyWere) {
         }
         EXPECT_EQ(entries, names);
     }
+    fs::permissions(readOnly, fs::perms::owner_write, fs::perm_options::add);
 }
 
 } // namespace
