@@ -34,6 +34,14 @@ TEST(Reports, GoldenFrameMatchesByteForByteAfterARefusal) {
         // The second run replaces the first one's reports and leaves nothing else.
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 4);
     }
+    // The base joints get no entries; emptied again, the tables print as never calculated.
+    EXPECT_TRUE(model.Q[4].isEmpty() && model.MRot0[4].isEmpty() && model.CM[4][2].isEmpty());
+    const FrameModel fresh = Tower();
+    ClearDerivedTables(model);
+    for (auto text :
+         {MainReportText, CorrectedReportText, MidspanReportText, ColumnLoadReportText}) {
+        EXPECT_EQ(text(model), text(fresh));
+    }
 }
 
 // Regression: the square (L - 2X)^2 was taken with std::pow, which a -O0 build
