@@ -8,6 +8,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <map>
 #include <random>
 #include <string>
 
@@ -60,3 +61,14 @@ struct TempDir {
 };
 
 inline const std::string Suffixes[] = {".txt", "-corrected.txt", "-midspan.txt", "-columnload.txt"};
+
+/// Every entry of `folder`: its name in UTF-8, and what it holds (a file) or is (a folder).
+inline std::map<std::string, std::string> Entries(const fs::path& folder) {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const std::u8string name = entry.path().filename().u8string();
+        entries[std::string(name.begin(), name.end())] =
+            entry.is_directory() ? "(a folder)" : ReadFile(entry.path());
+    }
+    return entries;
+}

@@ -14,16 +14,6 @@
 
 namespace {
 
-/// Every entry of `folder`: its name in UTF-8, and what it holds.
-std::map<std::string, std::string> Entries(const fs::path& folder) {
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        const std::u8string name = entry.path().filename().u8string();
-        entries[std::string(name.begin(), name.end())] = ReadFile(entry.path());
-    }
-    return entries;
-}
-
 // Refused names and the start of their refusal. The device names make at least the
 // report name + ".txt" open a device, not a file; Windows leaves the blanks before
 // the dot out of the device name.
