@@ -1,5 +1,6 @@
 #include "analysis/Calculate.h"
 
+#include "analysis/InputCheck.h"
 #include "analysis/Stages.h"
 #include "model/FrameSetup.h"
 #include "report/BayResults.h"
@@ -16,6 +17,9 @@ std::optional<std::string> RunAnalysis(FrameModel& model) {
     if (!HasValidCounts(model)) {
         return "The frame has not been set up: enter the number of floors and of columns "
                "first.";
+    }
+    if (auto refusal = CheckFrameInput(model)) {
+        return refusal;
     }
     ClearDerivedTables(model);
     using Stage = StageResult (*)(FrameModel&);

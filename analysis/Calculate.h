@@ -17,8 +17,9 @@ struct CalculateOutcome {
     bool ok() const { return !error.has_value(); }
 };
 
-/// Runs the analysis stages in their fixed order on empty derived tables and
-/// stops at the first fault, returning its message.
+/// Refuses input that names nothing real (CheckFrameInput), then runs the
+/// analysis stages in their fixed order on empty derived tables and stops at the
+/// first fault, returning its message.
 std::optional<std::string> RunAnalysis(FrameModel& model);
 
 /// The whole calculate command without the desktop: the analysis, then the four

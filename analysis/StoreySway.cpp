@@ -1,4 +1,5 @@
 #include "analysis/FiniteCheck.h"
+#include "analysis/JointMembers.h"
 #include "analysis/Stages.h"
 
 #include <cmath>
@@ -35,18 +36,12 @@ StageResult FormSwayFactors(FrameModel& model, int f) {
 
 StageResult ComputeStoreySway(FrameModel& model) {
     const FrameCounts counts = CountsOf(model);
-    const int n = counts.columns;
     for (int f = 1; f <= counts.floors; ++f) {
         if (auto fault = FormSwayFactors(model, f)) {
             return fault;
         }
     }
     // Storey moments only after every floor has its factors.
-    for (int f = 1; f <= counts.floors; ++f) {
-        for (int j = model.FloorJoints[f].First; j <= model.FloorJoints[f].Last; ++j) {
-            model.FloorM0[f] =
-                model.FloorM0[f] + model.SwayFactor[j][f] * (model.MRot0[j] + model.MRot0[j - n]);
-        }
-    }
+    AddStoreyMoments(model, model.MRot0, model.FloorM0);
     return FindNonFiniteFloor(model.FloorM0, "The storey moment (0)", counts.floors);
 }

@@ -37,6 +37,9 @@ bool IsDeviceName(std::string_view name) {
 // The rules are those of Windows file names on every system: the reports may
 // be written on, or copied to, a Windows disk or share.
 std::optional<std::string> CheckProjectName(std::string_view name) {
+    if (name.empty()) {
+        return "Enter a project name: it names the four report files.";
+    }
     for (char c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '/' || c == '\\') {
@@ -102,8 +105,13 @@ std::optional<std::string> CheckCounts(std::string_view floorsText, std::string_
     }
     const double joints = *columns * (*floors + 1);
     if (joints > MaxJoint) {
-        return "The frame would have " + NumberToText(joints) +
-               " joints including the base, but at most 200 are allowed: the number of columns "
+        // A count near the largest number makes the product infinite: name the count.
+        const std::string many = std::isfinite(joints)
+                                     ? NumberToText(joints) + " joints"
+                                     : NumberToText(*columns) + " columns on each of " +
+                                           NumberToText(*floors + 1) + " levels";
+        return "The frame would have " + many +
+               " including the base, but at most 200 joints are allowed: the number of columns "
                "times the number of floors plus one must not exceed 200.";
     }
     const double bays = *floors * (*columns - 1);

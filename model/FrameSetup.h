@@ -17,7 +17,7 @@ inline constexpr std::string_view IncompleteDataMessage = "Incomplete Data";
 /// number, floors not a whole number from 1 to 6, columns not a whole number
 /// from 2 up, more than 200 joints, more than 100 bays, and a project name that
 /// cannot become part of a report file name by the rules of Windows, which hold
-/// on every system. The empty name is accepted.
+/// on every system, or is empty.
 ///
 /// Returns the message of the first refusal, or nothing when the setup is valid.
 std::optional<std::string> CheckSetup(std::string_view name, std::string_view floorsText,

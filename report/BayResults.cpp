@@ -1,15 +1,11 @@
 #include "report/BayResults.h"
 
 #include "analysis/FiniteCheck.h"
+#include "analysis/InputCheck.h"
 
 #include <cmath>
 
 namespace {
-
-std::string RecordName(int b, const BayLoad& bay) {
-    return "Bay record " + std::to_string(b) + " (floor " + std::to_string(bay.FloorNo) + ", bay " +
-           std::to_string(bay.BayNo) + ")";
-}
 
 void UdlSystem(FrameModel& model, int b, const BayLoad& bay, int j) {
     const double w1 = bay.Udl1;
@@ -19,7 +15,8 @@ void UdlSystem(FrameModel& model, int b, const BayLoad& bay, int j) {
     model.Midspan[b] = l * w1 * l / 8 - (model.CM[j + 1][1] - model.CM[j][2]) / 2;
 }
 
-void PointLoadSystem(FrameModel& model, int b, const BayLoad& bay) {
+/// w1 from the left end to X, w2 from X to the right end, P at X.
+void PointLoadSystem(FrameModel& model, int b, const BayLoad& bay, int j) {
     const double w1 = bay.Udl1;
     const double w2 = bay.Udl2;
     const double p = bay.PointLoad1;
@@ -28,16 +25,19 @@ void PointLoadSystem(FrameModel& model, int b, const BayLoad& bay) {
     model.RDL[b][2] = ((l * l - x * x) * w2 / 2 + (x * w1 * x / 2 + x * p)) * (-1) / l;
     const double totalLoad = (l - x) * w2 + (x * w1 + p);
     model.RDL[b][1] = (totalLoad + model.RDL[b][2]) * (-1);
-    double t = w1 * (-1) * x * (l - x) - (l - 2 * x) * p;
-    // The square (L - 2X)^2 as one multiplication: correctly rounded in every
-    // build, whereas a pow call gives whatever the C library gives (at -O0 it
-    // lands one unit in the last place away on some spans).
-    const double d = l - 2 * x;
-    t = t - d * d * w2;
-    model.Midspan[b] = (t - l * model.RDL[b][1]) / 2;
+    // Moments about midspan of the loads left of it: w1 reaches to a, P stands at
+    // X (left of midspan when 2X < L, else without lever), w2 covers a .. L/2.
+    const double a = 2 * x <= l ? x : l / 2;
+    double t = w1 * (-1) * a * (l - a) - (l - 2 * a) * p;
+    // The square as one multiplication: correctly rounded in every build, whereas
+    // a pow call gives whatever the C library gives (at -O0 it lands one unit in
+    // the last place away on some spans).
+    const double d = l - 2 * a;
+    t = t - d * d * w2 / 4;
+    model.Midspan[b] = (t - l * model.RDL[b][1]) / 2 - (model.CM[j + 1][1] - model.CM[j][2]) / 2;
 }
 
-std::optional<std::string> CheckResults(const FrameModel& model, int b, const BayLoad& bay) {
+std::optional<std::string> CheckResults(const FrameModel& model, int b) {
     const std::pair<const char*, double> values[] = {{"RDL 1", model.RDL[b][1]},
                                                      {"RML 1", model.RML[b][1]},
                                                      {"RDL 2", model.RDL[b][2]},
@@ -45,7 +45,7 @@ std::optional<std::string> CheckResults(const FrameModel& model, int b, const Ba
                                                      {"The midspan moment", model.Midspan[b]}};
     for (const auto& [name, value] : values) {
         if (!std::isfinite(value)) {
-            return NonFiniteMessage(std::string(name) + " of " + RecordName(b, bay));
+            return NonFiniteMessage(std::string(name) + " of " + RecordName(model, b));
         }
     }
     return std::nullopt;
@@ -57,26 +57,19 @@ std::optional<std::string> ComputeBayResults(FrameModel& model) {
     const int totalBays = CountsOf(model).totalBays;
     for (int b = 1; b <= totalBays; ++b) {
         const BayLoad& bay = model.BayLoads[b];
+        // Checked before the analysis as well; here it keeps every index in the tables.
+        if (auto refusal = CheckBayRecord(model, b)) {
+            return refusal;
+        }
         const int j = BayLeftJoint(model, bay);
-        if (j < 0 || j + 1 > MaxJoint) {
-            return RecordName(b, bay) + " names the joints " + std::to_string(j) + " and " +
-                   std::to_string(j + 1) +
-                   ", outside the frame's joint numbers 0 to 200: correct its floor and bay "
-                   "numbers.";
-        }
-        if (bay.SpanL == 0) {
-            return RecordName(b, bay) +
-                   " has the span L = 0, so its end reactions cannot be formed (a record "
-                   "never filled in has L = 0): enter its span on the bay-load panel.";
-        }
         model.RML[b][2] = (model.CM[j][2] + model.CM[j + 1][1]) / bay.SpanL;
         model.RML[b][1] = model.RML[b][2] * (-1);
         if (bay.IsPointLoad == 0) {
             UdlSystem(model, b, bay, j);
         } else {
-            PointLoadSystem(model, b, bay);
+            PointLoadSystem(model, b, bay, j);
         }
-        if (auto fault = CheckResults(model, b, bay)) {
+        if (auto fault = CheckResults(model, b)) {
             return fault;
         }
     }

@@ -120,6 +120,12 @@ std::optional<std::string> PutInPlace(std::array<fs::path, 4>& finished,
         for (std::size_t i = 0; i < reports.size(); ++i) {
             if (!previous[i].empty()) {
                 fs::rename(previous[i], reports[i], ec);
+                if (ec) {
+                    // Never lose an earlier report without a word: say where it is.
+                    *fault += " The earlier report " + Quoted(reports[i]) +
+                              " could not be put back (" + ec.message() + "); it is now " +
+                              Quoted(previous[i]) + ".";
+                }
             }
         }
         RemoveAll(finished);

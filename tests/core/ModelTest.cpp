@@ -90,8 +90,10 @@ const std::array<std::string, 4> RefusedRows[] = {
     {"A", "2", "1", "no beams and no bays"},
     {"A", "2", "3.5", "whole number from 2 up"},
     {"A", "1", "101", "at most 200"},
-    {"A", "6", "18", "at most 100"}, // 126 joints, 102 bays
-    {"../../x", "2", "3", "'/'"},    // would write outside the report folder
+    {"A", "6", "18", "at most 100"},                                // 126 joints, 102 bays
+    {"A", "2", "1E308", "have 1E+308 columns on each of 3 levels"}, // joints overflow
+    {"", "2", "3", "Enter a project name"},                         // reports ".txt"
+    {"../../x", "2", "3", "'/'"}, // would write outside the report folder
     {"A\\B", "2", "3", "'\\'"},
     {"A\tB", "2", "3", "control characters"},
     {std::string(234, 'A'), "2", "3", "at most 233"}}; // c:\velmora\ + name + suffix fits 259

@@ -16,12 +16,14 @@ namespace fs = std::filesystem;
 
 /// 'TOWER': four floors of four columns (joints 5..20), so that floors 2 and 3 are
 /// neither the first nor the top. Every stored joint has k1..k4, M1 and M2 non-zero
-/// and different, the members that lead nowhere included (k1 at a floor's first
-/// joint, k2 at its last, k4 on the top floor); joint 10 is never stored. Twelve
-/// bay records in both load systems, out of floor order. Joint 17's small moments
-/// give values on both sides of the exponent form. Read from the file beside its
-/// golden reports, whose lines are "joint j k1 k2 k3 k4 M1 M2" and "bay S b f w1 w2
-/// P L X" (S: -1 for the point-load system, 0 for the UDL system).
+/// and different for the members it has, and 0 stiffness for those it lacks (k1 at a
+/// floor's first joint, k2 at its last, k4 on the top floor); joint 10 is never
+/// stored. Twelve bay records in both load systems, out of floor order, point loads
+/// on both sides of midspan, a UDL record whose ignored X lies beyond its span.
+/// Joint 17's small moments give values on both sides of the exponent form. Read
+/// from the file beside its golden reports, whose lines are "joint j k1 k2 k3 k4 M1
+/// M2" and "bay S b f w1 w2 P L X" (S: -1 for the point-load system, 0 for the UDL
+/// system).
 inline FrameModel Tower() {
     FrameModel model;
     EXPECT_EQ(SetUpFrame(model, "TOWER", "4", "4"), std::nullopt);

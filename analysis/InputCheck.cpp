@@ -1,0 +1,83 @@
+#include "analysis/InputCheck.h"
+
+#include "model/NumberText.h"
+
+namespace {
+
+/// Why joint j of floor f lacks member m, or nothing when it has it.
+const char* MissingMember(const FrameCounts& counts, const FloorRange& floor, int f, int j, int m) {
+    if (m == 1 && j == floor.First) {
+        return "is the first joint of its floor and has no beam to its left";
+    }
+    if (m == 2 && j == floor.Last) {
+        return "is the last joint of its floor and has no beam to its right";
+    }
+    if (m == 4 && f == counts.floors) {
+        return "is on the top floor and has no column above";
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::optional<std::string> CheckMembers(const FrameModel& model) {
+    const FrameCounts counts = CountsOf(model);
+    for (int f = 1; f <= counts.floors; ++f) {
+        const FloorRange& floor = model.FloorJoints[f];
+        for (int j = floor.First; j <= floor.Last; ++j) {
+            for (int m = 1; m <= MemberCount; ++m) {
+                const char* why = MissingMember(counts, floor, f, j, m);
+                if (why != nullptr && model.K[j][m] != 0) {
+                    const std::string k = {'k', static_cast<char>('0' + m)};
+                    return "Joint " + std::to_string(j) + " (floor " + std::to_string(f) + ") " +
+                           why + ", but " + k + " = " + NumberToText(model.K[j][m]) + ": set " + k +
+                           " to 0 on the joint panel.";
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::string RecordName(const FrameModel& model, int b) {
+    const BayLoad& bay = model.BayLoads[b];
+    return "Bay record " + std::to_string(b) + " (floor " + std::to_string(bay.FloorNo) + ", bay " +
+           std::to_string(bay.BayNo) + ")";
+}
+
+std::optional<std::string> CheckBayRecord(const FrameModel& model, int b) {
+    const FrameCounts counts = CountsOf(model);
+    const BayLoad& bay = model.BayLoads[b];
+    const std::string name = RecordName(model, b);
+    if (bay.FloorNo < 1 || bay.FloorNo > counts.floors) {
+        return name + " names a floor the frame does not have: enter a floor from 1 to " +
+               std::to_string(counts.floors) +
+               " on the bay-load panel (a record never filled in has floor 0).";
+    }
+    if (bay.BayNo < 1 || bay.BayNo > counts.columns - 1) {
+        return name + " names a bay the frame does not have: enter a bay from 1 to " +
+               std::to_string(counts.columns - 1) + " on the bay-load panel.";
+    }
+    if (!(bay.SpanL > 0)) {
+        return name + " has the span L = " + NumberToText(bay.SpanL) +
+               ": enter a span greater than 0 on the bay-load panel.";
+    }
+    if (bay.IsPointLoad != 0 && !(bay.LoadX >= 0 && bay.LoadX <= bay.SpanL)) {
+        return name + " has its point load at X = " + NumberToText(bay.LoadX) +
+               ", outside the span: enter an X from 0 to L = " + NumberToText(bay.SpanL) +
+               " on the bay-load panel.";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> CheckFrameInput(const FrameModel& model) {
+    if (auto refusal = CheckMembers(model)) {
+        return refusal;
+    }
+    for (int b = 1; b <= CountsOf(model).totalBays; ++b) {
+        if (auto refusal = CheckBayRecord(model, b)) {
+            return refusal;
+        }
+    }
+    return std::nullopt;
+}
