@@ -10,10 +10,14 @@
 /// moments CM, and the bending moment at midspan.
 ///
 /// UDL system: w1 over the whole span. Point-load system: w1 from the left end
-/// to X, w2 from X to the right end, P at X. Reactions in kN (upward negative),
-/// moments in the unit of CM.
+/// to X, w2 from X to the right end, P at X. Reactions in kN: RDL is the
+/// reaction of the loads taken negative, RML the upward reaction of the end
+/// moments, so the upward reaction at an end is RML - RDL. The midspan moment
+/// is sagging positive, in the unit of CM, and includes the end moments in both
+/// systems.
 ///
-/// Stops at the first record that names joints outside the tables, has the
-/// span L = 0 (a record never filled in has L = 0), or gives a value beyond the
-/// range of numbers, and returns the message naming that record.
+/// Stops at the first record that CheckBayRecord refuses (a floor or bay the
+/// frame does not have, a span L not greater than 0, a point load off the span)
+/// or that gives a value beyond the range of numbers, and returns the message
+/// naming that record.
 std::optional<std::string> ComputeBayResults(FrameModel& model);

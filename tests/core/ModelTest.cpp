@@ -59,28 +59,6 @@ TEST(NumberText, ConversionsUnderTheCAndAGermanLocale) {
     std::setlocale(LC_ALL, previous.c_str());
 }
 
-// The counts and cursors of one frame, whose name has blanks; its floors are the golden
-// frame's, the limits of the counts are refusal rows below.
-TEST(FrameSetup, SizesTheModelFromTheCounts) {
-    FrameModel model;
-    ASSERT_EQ(SetUpFrame(model, "NAME WITH BLANKS", "2 ", " 3kN"), std::nullopt);
-    const std::array<double, 7> counts = {
-        model.FloorCount, model.ColumnsPerFloor, model.BaysPerFloor, model.TotalBays,
-        model.LastJoint,  model.CurrentJoint,    model.CurrentBay};
-    EXPECT_EQ(counts, (std::array<double, 7>{2, 3, 2, 4, 9, 4, 1}));
-    // The floor caption of the joint panel: joints 4..6 and 7..9, no floor elsewhere.
-    const std::array floors = {FloorOfJoint(model, 3), FloorOfJoint(model, 4),
-                               FloorOfJoint(model, 9), FloorOfJoint(model, 10)};
-    EXPECT_EQ(floors, (std::array{0, 1, 2, 0}));
-    // The largest frames, 200 joints (1 floor of 100 columns) and 100 bays (2 of 51), are
-    // accepted and pass the calculation's own check of the counts.
-    for (const auto& [floorsText, columnsText] : {std::pair{"1", "100"}, std::pair{"2", "51"}}) {
-        FrameModel largest;
-        EXPECT_EQ(SetUpFrame(largest, "L", floorsText, columnsText), std::nullopt);
-        EXPECT_TRUE(HasValidCounts(largest)) << columnsText;
-    }
-}
-
 // Name, floors and columns as typed, and the part of the message that states the rule.
 const std::array<std::string, 4> RefusedRows[] = {
     {"A", "", "3", "Incomplete Data"},

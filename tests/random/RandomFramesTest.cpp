@@ -60,14 +60,16 @@ Frame GenerateFrame(std::uint64_t seed) {
     const int most = std::min(MaxJoint / (floors + 1), MaxBay / floors + 1);
     // A fifth the largest of their height; 1 and most + 1 columns are refused.
     const int n = draw.chance(0.2) ? most : draw.between(1, most + 1);
+    const int kind = draw.between(0, 9);
     Frame frame;
     FrameModel* const model = frame.model.get();
+    // Counts within the limits must be accepted, the largest included: a refused
+    // setup leaves the model bare, which an ordinary frame reports.
+    frame.ordinary = kind < 5 && n >= 2 && n <= most;
     // A name of digits, so that a report title never reads like a non-finite number.
     if (SetUpFrame(*model, std::to_string(seed), std::to_string(floors), std::to_string(n))) {
         return frame;
     }
-    const int kind = draw.between(0, 9);
-    frame.ordinary = kind < 5;
     draw.gaps = kind < 5 ? 0 : kind < 7 ? draw.uniform(0, 0.3) : draw.uniform(0, 0.1);
     draw.wild = kind < 7 ? 0 : kind < 9 ? draw.uniform(0.002, 0.1) : 1;
     const FrameCounts counts = CountsOf(*model);
