@@ -77,12 +77,14 @@ Frame GenerateFrame(std::uint64_t seed) {
         if (draw.chance(draw.gaps)) {
             continue; // a joint never stored
         }
-        // A member the joint lacks gets no stiffness or moment unless a wild one.
+        // A member the joint lacks gets a stiffness now and then by mistake, which is
+        // refused, and a moment only when a wild one.
         const bool left = (j - 1) % n != 0;
         const bool right = j % n != 0;
         for (int m = 1; m <= MemberCount; ++m) {
             const bool has = m == 1 ? left : m == 2 ? right : m == 3 || j + n <= counts.lastJoint;
-            model->K[j][m] = draw.chance(draw.gaps) ? 0.0 : draw.value(has ? 0.5 : 0, has ? 20 : 0);
+            model->K[j][m] =
+                draw.chance(has ? 1 - draw.gaps : draw.gaps / 10) ? draw.value(0.5, 20) : 0.0;
         }
         model->M1[j] = -draw.value(0, left ? 300 : 0);
         model->M2[j] = draw.value(0, right ? 300 : 0);
