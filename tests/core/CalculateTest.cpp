@@ -33,6 +33,18 @@ TEST(Reports, GoldenFrameMatchesByteForByteAfterARefusal) {
         // The second run replaces the first one's reports and leaves nothing else.
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 4);
     }
+    // Emptied again, the tables print as never calculated.
+    const FrameModel fresh = Tower();
+    ClearDerivedTables(model);
+    for (auto text :
+         {MainReportText, CorrectedReportText, MidspanReportText, ColumnLoadReportText}) {
+        EXPECT_EQ(text(model), text(fresh));
+    }
+    // The joint panel's floor caption: the floors' first and last joints, none below or above.
+    const std::array floors = {FloorOfJoint(model, 4),  FloorOfJoint(model, 5),
+                               FloorOfJoint(model, 8),  FloorOfJoint(model, 9),
+                               FloorOfJoint(model, 20), FloorOfJoint(model, 21)};
+    EXPECT_EQ(floors, (std::array{0, 1, 1, 2, 4, 0}));
 }
 
 // Regression: the square (L - 2X)^2 was taken with std::pow, which a -O0 build
