@@ -7,13 +7,13 @@ namespace {
 /// Why joint j of floor f lacks member m, or nothing when it has it.
 const char* MissingMember(const FrameCounts& counts, const FloorRange& floor, int f, int j, int m) {
     if (m == 1 && j == floor.First) {
-        return "is the first joint of its floor and has no beam to its left";
+        return "the joint is the first of its floor and has no beam to its left";
     }
     if (m == 2 && j == floor.Last) {
-        return "is the last joint of its floor and has no beam to its right";
+        return "the joint is the last of its floor and has no beam to its right";
     }
     if (m == 4 && f == counts.floors) {
-        return "is on the top floor and has no column above";
+        return "the joint is on the top floor and has no column above";
     }
     return nullptr;
 }
@@ -29,9 +29,9 @@ std::optional<std::string> CheckMembers(const FrameModel& model) {
                 const char* why = MissingMember(counts, floor, f, j, m);
                 if (why != nullptr && model.K[j][m] != 0) {
                     const std::string k = {'k', static_cast<char>('0' + m)};
-                    return "Joint " + std::to_string(j) + " (floor " + std::to_string(f) + ") " +
-                           why + ", but " + k + " = " + NumberToText(model.K[j][m]) + ": set " + k +
-                           " to 0 on the joint panel.";
+                    return "Joint " + std::to_string(j) + " (floor " + std::to_string(f) +
+                           "): " + k + " = " + NumberToText(model.K[j][m]) + ", but " + why +
+                           ": set " + k + " to 0 on the joint panel.";
                 }
             }
         }

@@ -33,7 +33,8 @@ TEST(Reports, GoldenFrameMatchesByteForByteAfterARefusal) {
         // The second run replaces the first one's reports and leaves nothing else.
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 4);
     }
-    // Emptied again, the tables print as never calculated.
+    // The base joints get no entries; emptied again, the tables print as never calculated.
+    EXPECT_TRUE(model.Q[4].isEmpty() && model.MRot0[4].isEmpty() && model.CM[4][2].isEmpty());
     const FrameModel fresh = Tower();
     ClearDerivedTables(model);
     for (auto text :
@@ -61,9 +62,10 @@ TEST(BayResults, MidspanSquareIsTheSameInEveryBuild) {
 // TOWER spoilt one way each, and the start of the message that says where it stops.
 const std::pair<void (*)(FrameModel&), const char*> FailureRows[] = {
     // Stiffness for a member the joint does not have.
-    {[](auto& m) { m.K[9][1] = 0.5; }, "Joint 9 (floor 2) is the first joint of its floor"},
-    {[](auto& m) { m.K[16][2] = -1; }, "Joint 16 (floor 3) is the last joint of its floor"},
-    {[](auto& m) { m.K[18][4] = 0.2; }, "Joint 18 (floor 4) is on the top floor"},
+    {[](auto& m) { m.K[9][1] = 0.5; }, "Joint 9 (floor 2): k1 = 0.5, but the joint is the first"},
+    {[](auto& m) { m.K[16][2] = -1; }, "Joint 16 (floor 3): k2 = -1, but the joint is the last"},
+    {[](auto& m) { m.K[18][4] = 0.2; },
+     "Joint 18 (floor 4): k4 = 0.2, but the joint is on the top"},
     // Records that name no bay of the frame, or no span, or a load off the span.
     {[](auto& m) { m.BayLoads[3] = {}; }, "Bay record 3 (floor 0, bay 0) names a floor"},
     {[](auto& m) { m.BayLoads[2].FloorNo = 5; }, "Bay record 2 (floor 5, bay 2) names a floor"},
@@ -89,6 +91,7 @@ const std::pair<void (*)(FrameModel&), const char*> FailureRows[] = {
      "The storey moment (0) of floor 4 is beyond the range"},
     {[](auto& m) { m = FrameModel(); }, "The frame has not been set up"},
     // Counts that disagree with each other, as no setup leaves them.
+    {[](auto& m) { m.FloorJoints[1].First = 6; }, "The frame has not been set up"},
     {[](auto& m) { m.FloorJoints[4].Last = 21; }, "The frame has not been set up"},
     {[](auto& m) { m.LastJoint = 24; }, "The frame has not been set up"},
     {[](auto& m) { m.TotalBays = 13; }, "The frame has not been set up"}};
