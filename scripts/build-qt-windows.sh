@@ -27,7 +27,8 @@ marker=$prefix/velmora-qt-complete
 # Everything not listed stays at Qt's default for Windows. OpenGL stays on
 # (dynamic, loaded at run time): 6.4's Windows platform plugin does not compile
 # without it. Tablet events are off because Debian's source drops the Wintab
-# headers that they need.
+# headers that they need. Direct2D stays on: 6.4 builds its DirectWrite font
+# engine and font database only with it, and the Windows plugin needs both.
 options=(
     -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_QMAKE_TARGET_MKSPEC=win32-g++
@@ -35,7 +36,7 @@ options=(
     -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_jpeg=OFF
     -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_testlib=OFF -DFEATURE_icu=OFF
-    -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_vulkan=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_vulkan=OFF
 )
 signature="qt6-base $version for $mingw-posix: ${options[*]}"
 
