@@ -5,12 +5,11 @@
 # only what the window uses (Core, Gui, Widgets, the Windows platform plugin).
 #
 # It installs into a cache folder outside the clone, keyed by the Qt version and
-# the options, and prints that folder last. A marker written after the install
-# holds the options; without it, or with other options, the folder is built
-# again. An interrupted build resumes where it stopped; a finished one leaves
-# only the install.
-#   scripts/build-qt-windows.sh          builds if needed, prints the Qt prefix
-#   scripts/build-qt-windows.sh --print  only prints the prefix it would use
+# the options (VELMORA_CACHE moves it from ~/.cache/velmora). A marker written
+# after the install holds the options; without it, or with other options, the
+# folder is built again. An interrupted build resumes where it stopped; a
+# finished one leaves only the install. The Qt folder is printed last, alone on
+# standard output.
 set -euo pipefail
 
 jobs=${JOBS:-$(nproc)}
@@ -40,10 +39,6 @@ options=(
 )
 signature="qt6-base $version for $mingw-posix: ${options[*]}"
 
-if [ "${1:-}" = "--print" ]; then
-    echo "$prefix"
-    exit 0
-fi
 if [ -f "$marker" ] && [ "$(cat "$marker")" = "$signature" ]; then
     echo "$prefix"
     exit 0
@@ -61,8 +56,12 @@ add_deb_src() {
         return 0
     fi
     [ "$(id -u)" -eq 0 ] || { say "apt has no deb-src entry; run this once as root"; exit 1; }
-    for f in /etc/apt/sources.list.d/*.sources; do [ -f "$f" ] && stanzas+=("$f"); done
-    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do [ -f "$f" ] && lines+=("$f"); done
+    for f in /etc/apt/sources.list.d/*.sources; do
+        if [ -f "$f" ]; then stanzas+=("$f"); fi
+    done
+    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        if [ -f "$f" ]; then lines+=("$f"); fi
+    done
     say "adding deb-src entries in $own.*"
     if [ ${#stanzas[@]} -gt 0 ]; then
         for f in "${stanzas[@]}"; do
@@ -132,7 +131,8 @@ mkdir -p "$work"
 fetch_source
 write_toolchain
 rm -rf "$prefix"
-if [ ! -f "$work/build/build.ninja" ] || [ "$(cat "$work/options" 2>/dev/null)" != "$signature" ]; then
+configured=$(cat "$work/options" 2>/dev/null || true)
+if [ ! -f "$work/build/build.ninja" ] || [ "$configured" != "$signature" ]; then
     say "configuring (log: $work/configure.log)"
     rm -rf "$work/build"
     cmake -S "$work/src" -B "$work/build" -G Ninja --toolchain "$work/toolchain.cmake" \
