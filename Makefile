@@ -5,7 +5,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 FUZZ_SECONDS ?= 300
 
 .PHONY: all deps configure build test run bench clean format-check sanitize fuzz lint package \
-	variants test-windows
+	variants test-windows windows test-windows-app
 
 all: build
 
@@ -39,6 +39,15 @@ variants: deps
 # (`make test` runs it last).
 test-windows: deps
 	@JOBS=$(JOBS) bash scripts/test-windows.sh
+
+# The whole program for Windows: its installer and portable zip in dist/. Qt for
+# Windows is built first, once per machine (scripts/build-qt-windows.sh).
+windows: deps
+	@JOBS=$(JOBS) bash scripts/build-windows.sh
+
+# The installer and the installed program typed into under Wine.
+test-windows-app: windows
+	@bash tests/ui/wine_session_test.sh dist/velmora-*-windows-x64.exe build-windows-app/wine-session
 
 sanitize: deps
 	@JOBS=$(JOBS) bash scripts/sanitize.sh

@@ -4,6 +4,11 @@
 # The executables link their C and C++ runtimes statically, so they run on
 # Windows without extra DLLs. CTest runs them under Wine in a Wine prefix of the
 # build folder's own (scripts/wine-run.sh).
+# The whole program, window included, also needs Qt for Windows, built once per
+# machine by scripts/build-qt-windows.sh; its install folder is given as
+#   -DVELMORA_QT_WINDOWS=<folder>
+# (scripts/build-windows.sh does all of it). Qt's tools (moc, rcc, uic) are the
+# host's own Qt 6 of the same version.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -13,6 +18,14 @@ set(CMAKE_CXX_COMPILER ${VELMORA_MINGW}-g++-posix)
 set(CMAKE_RC_COMPILER ${VELMORA_MINGW}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${VELMORA_MINGW})
+# Toolchain files are read again for every compiler check, which sees only the
+# variables listed here.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES VELMORA_QT_WINDOWS)
+if(VELMORA_QT_WINDOWS)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${VELMORA_QT_WINDOWS})
+    set(QT_HOST_PATH /usr)
+    set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+endif()
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

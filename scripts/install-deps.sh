@@ -2,7 +2,10 @@
 # Installs the Debian packages needed to build, test and run Velmora, with the
 # mingw-w64 compiler and 64-bit Wine for the Windows build of the core and its
 # tests (no i386 architecture needed), and the German locale that the tests use
-# to prove numbers never take a decimal comma.
+# to prove numbers never take a decimal comma. Ninja builds Qt for Windows
+# (scripts/build-qt-windows.sh), NSIS makes the Windows installer and icoutils
+# turns the program's PNG icons into a Windows icon; the Wine session test
+# keeps a screenshot of the window (imagemagick).
 # As root it runs apt-get; otherwise it prints the exact commands and stops.
 set -euo pipefail
 
@@ -16,6 +19,7 @@ packages=(
     desktop-file-utils dpkg-dev
     lintian appstream groff-base
     g++-mingw-w64-x86-64-posix googletest wine wine64
+    ninja-build nsis icoutils imagemagick
 )
 test_locale=de_DE.UTF-8
 

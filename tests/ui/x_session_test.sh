@@ -7,6 +7,7 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 golden="$here/../data/ui-session/x"
+source "$here/session_keys.sh"
 
 inside() {
     local program=$1 work=$2
@@ -17,19 +18,7 @@ inside() {
     window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmora Frame Analysis$' | head -n 1)
     xdotool windowfocus --sync "$window"
     sleep 0.5
-    keys() { xdotool key --delay 40 "$@"; }
-    text() { xdotool type --delay 40 "$1"; }
-
-    # Setup: the name is typed in lower case and shown in upper case.
-    text one; keys Tab; text 1; keys Tab; text 2; keys Tab space
-    # Joint 3, then "&NEXT  -->", then joint 4; M1 is typed with the opposite sign.
-    text 0; keys Tab; text 2; keys Tab; text 2; keys Tab; text 0; keys Tab Tab; text 8; keys Tab
-    keys space space
-    text 2; keys Tab; text 0; keys Tab; text 2; keys Tab; text 0; keys Tab; text 8; keys Tab Tab
-    keys space
-    # The one bay: floor 1, bay 1, "UDL System", UDL 1 = 10, L = 6.
-    keys Tab; text 1; keys Tab; text 1; keys Tab Right space Tab; text 10; keys Tab; text 6
-    keys Tab space
+    type_one_floor_frame
     keys alt+c
 
     # The program ends by itself after the calculation; a failure shows its log.
