@@ -2,7 +2,6 @@
 // the same names are refused everywhere, and Linux shows the same outcome.
 #include "TestSupport.h"
 #include "analysis/Calculate.h"
-#include "report/ReportFolder.h"
 #include "report/ReportWriter.h"
 
 #include <map>
@@ -49,25 +48,6 @@ TEST(WindowsNames, AcceptedNamesGiveReportsOfExactlyThatName) {
         EXPECT_TRUE(entries.empty());
     }
 }
-
-#ifdef _WIN32
-TEST(WindowsFiles, ReportsGoToTheFixedFolder) {
-    EXPECT_EQ(ReportFolder(), fs::path("c:\\velmora\\"));
-    // Created as an installer would: the program never creates it.
-    const bool made = fs::create_directory("c:\\velmora");
-    FrameModel model = Tower();
-    model.ProjectName = "velmora-test-" + std::to_string(std::random_device()());
-    const CalculateOutcome outcome = Calculate(model, ReportFolder());
-    ASSERT_TRUE(outcome.ok()) << *outcome.error;
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(outcome.reports[i].string(), "c:\\velmora\\" + model.ProjectName + Suffixes[i]);
-        EXPECT_TRUE(fs::remove(outcome.reports[i]));
-    }
-    if (made) {
-        fs::remove("c:\\velmora");
-    }
-}
-#endif
 
 #ifdef _WIN32
 // Earlier reports of TOWER, report 2 held open without sharing by another program:
