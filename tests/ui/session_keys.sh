@@ -19,3 +19,13 @@ type_one_floor_frame() {
     keys Tab; text 1; keys Tab; text 1; keys Tab Right space Tab; text 10; keys Tab; text 6
     keys Tab space
 }
+
+# Whether process $1 ends by itself within $2 tenths of a second, as the program
+# does after a calculation.
+ends_within() {
+    for _ in $(seq "$2"); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}

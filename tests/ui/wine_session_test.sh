@@ -88,11 +88,7 @@ run_session() {
     mkdir "$c/velmora"
     xdotool windowfocus --sync "$window"
     keys alt+c
-    for _ in $(seq 200); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill "$pid" 2>/dev/null && fail "the program did not end after the calculation"
+    ends_within "$pid" 200 || { kill "$pid"; fail "the program did not end after the calculation"; }
     wait "$pid" || { cat "$work/program.log"; fail "the program failed"; }
 }
 

@@ -22,11 +22,7 @@ inside() {
     keys alt+c
 
     # The program ends by itself after the calculation; a failure shows its log.
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill "$pid" 2>/dev/null && echo "The program did not end after the calculation."
+    ends_within "$pid" 100 || { kill "$pid"; echo "The program did not end after the calculation."; }
     wait "$pid" || { echo "The program failed:"; cat "$work/program.log"; return 1; }
 }
 
