@@ -1,22 +1,17 @@
 #include "analysis/InputCheck.h"
 
+#include "analysis/JointMembers.h"
 #include "model/NumberText.h"
+
+#include <array>
 
 namespace {
 
-/// Why joint j of floor f lacks member m, or nothing when it has it.
-const char* MissingMember(const FrameCounts& counts, const FloorRange& floor, int f, int j, int m) {
-    if (m == 1 && j == floor.First) {
-        return "the joint is the first of its floor and has no beam to its left";
-    }
-    if (m == 2 && j == floor.Last) {
-        return "the joint is the last of its floor and has no beam to its right";
-    }
-    if (m == 4 && f == counts.floors) {
-        return "the joint is on the top floor and has no column above";
-    }
-    return nullptr;
-}
+/// Why a joint lacks member m (1, 2 or 4; every joint has its column below).
+constexpr const char* MissingMember[] = {
+    nullptr, "the joint is the first of its floor and has no beam to its left",
+    "the joint is the last of its floor and has no beam to its right", nullptr,
+    "the joint is on the top floor and has no column above"};
 
 } // namespace
 
@@ -25,13 +20,16 @@ std::optional<std::string> CheckMembers(const FrameModel& model) {
     for (int f = 1; f <= counts.floors; ++f) {
         const FloorRange& floor = model.FloorJoints[f];
         for (int j = floor.First; j <= floor.Last; ++j) {
+            std::array<bool, MemberCount + 1> has{};
+            for (const MemberEnd& end : MembersOf(counts, floor, f, j)) {
+                has[static_cast<std::size_t>(end.member)] = true;
+            }
             for (int m = 1; m <= MemberCount; ++m) {
-                const char* why = MissingMember(counts, floor, f, j, m);
-                if (why != nullptr && model.K[j][m] != 0) {
+                if (!has[static_cast<std::size_t>(m)] && model.K[j][m] != 0) {
                     const std::string k = {'k', static_cast<char>('0' + m)};
                     return "Joint " + std::to_string(j) + " (floor " + std::to_string(f) +
-                           "): " + k + " = " + NumberToText(model.K[j][m]) + ", but " + why +
-                           ": set " + k + " to 0 on the joint panel.";
+                           "): " + k + " = " + NumberToText(model.K[j][m]) + ", but " +
+                           MissingMember[m] + ": set " + k + " to 0 on the joint panel.";
                 }
             }
         }
