@@ -5,7 +5,9 @@
 # to prove numbers never take a decimal comma. Ninja builds Qt for Windows
 # (scripts/build-qt-windows.sh), NSIS makes the Windows installer and icoutils
 # turns the program's PNG icons into a Windows icon; the Wine session test
-# keeps a screenshot of the window (imagemagick).
+# keeps a screenshot of the window (imagemagick). Eigen solves the frame's
+# equations exactly; chromium renders the frame page headless and tidy checks
+# that it is valid HTML5.
 # As root it runs apt-get; otherwise it prints the exact commands and stops.
 set -euo pipefail
 
@@ -20,6 +22,7 @@ packages=(
     lintian appstream groff-base
     g++-mingw-w64-x86-64-posix googletest wine wine64
     ninja-build nsis icoutils imagemagick
+    libeigen3-dev chromium tidy
 )
 test_locale=de_DE.UTF-8
 
