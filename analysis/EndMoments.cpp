@@ -17,6 +17,15 @@ StageResult ComputeEndMoments(FrameModel& model) {
                                             : end.member == 2 ? moment - model.M2[j]
                                                               : moment;
             }
+            // Beyond a floor's end a load term is a cantilever's: held by the joint
+            // alone, its end moment is the load term reversed, and with no stiffness
+            // it takes no share of the joint's correction.
+            if (j == floor.First) {
+                model.EndM[j][1] = -model.M1[j];
+            }
+            if (j == floor.Last) {
+                model.EndM[j][2] = -model.M2[j];
+            }
         }
     }
     return FindNonFinite(model.EndM, "The member-end moment of member ", counts.columns + 1,

@@ -27,10 +27,10 @@ struct FrameEndMoments {
 ///   ψ_f − Σ t_j (φ_j + φ_(j−N)) = 0          for every storey f,
 /// with φ = 0 at the base and ψ_m the storey moment for a column, 0 for a beam.
 struct ExactSolution {
-    bool solved = false;   ///< false: the system is singular or nearly so
-    std::string whyNot;    ///< when not solved: why the frame has no unique solution
-    JointTable rotation{}; ///< φ per joint; the base joints hold 0
-    FloorTable storey{};   ///< ψ per storey 1..F
+    bool solved = false;        ///< false: the system is singular or nearly so
+    std::string whyNot;         ///< when not solved: why the frame has no unique solution
+    JointTable rotation{};      ///< φ per joint; the base joints hold 0
+    FloorTable storey{};        ///< ψ per storey 1..F
     FrameEndMoments endMoments; ///< formed from φ and ψ with the end-moment formulas
 };
 
@@ -55,10 +55,10 @@ struct BayCheck {
     double leftReaction = 0, rightReaction = 0; ///< upward, RML − RDL, exact moments
     double midspanOneCycle = 0, midspanExact = 0;
     double maxSagging = 0, maxSaggingX = 0; ///< largest sagging moment and its x from the left
-    double femLeft = 0, femRight = 0;       ///< fixed-end moments of the loads, as M2 / M1 are typed
-    double typedLeft = 0;                   ///< M2 of the left joint
-    double typedRight = 0;                  ///< M1 of the right joint as typed (−stored)
-    bool mismatch = false; ///< |fem − typed| > 0.5 % of the larger, at either end
+    double femLeft = 0, femRight = 0; ///< fixed-end moments of the loads, as M2 / M1 are typed
+    double typedLeft = 0;             ///< M2 of the left joint
+    double typedRight = 0;            ///< M1 of the right joint as typed (−stored)
+    bool mismatch = false;            ///< |fem − typed| > 0.5 % of the larger, at either end
 };
 
 /// A column's axial force, compression positive: the upward reactions of the
@@ -79,7 +79,7 @@ struct BaseReaction {
 /// Everything the frame page shows besides the input.
 struct FrameCheck {
     ExactSolution exact;
-    FrameEndMoments oneCycle; ///< CM with the base ends K(j,3) × (M(1)_j + FloorM1(1))
+    FrameEndMoments oneCycle;       ///< CM with the base ends K(j,3) × (M(1)_j + FloorM1(1))
     std::vector<CycleCount> cycles; ///< tolerance 1 %, then 0.1 %
     JointTable jointSumOneCycle{}, jointSumExact{}; ///< Σ end moments per joint of floors 1..F
     StoreySums storeys;

@@ -46,10 +46,14 @@ StageResult SnapshotFirstCycle(FrameModel& model);
 /// Member-end moments, clockwise positive on the member end:
 ///   beams   EndM = K × (2 MRot1(j) + MRot1(far end)) − load term (M1 or M2),
 ///   columns EndM = K × ((2 MRot1(j) + MRot1(far end)) + FloorM1(storey)),
-/// for the members the joint has; the others stay empty.
+/// for the members the joint has. Beyond a floor's first joint member 1, and
+/// beyond its last joint member 2, is a cantilever whose end moment is its load
+/// term reversed: EndM(j,1) = −M1(j), EndM(j,2) = −M2(j). The column above a top
+/// floor joint stays empty.
 StageResult ComputeEndMoments(FrameModel& model);
 
 /// Distributes each joint's unbalance over its members in proportion to their
-/// stiffness, giving the corrected member-end moments CM. Refuses a joint whose
+/// stiffness, giving the corrected member-end moments CM; a cantilever has no
+/// stiffness and keeps its moment, so a joint's CM1..CM4 add up to 0 with it. Refuses a joint whose
 /// stiffnesses add up to 0 while its moments do not balance.
 StageResult BalanceJoints(FrameModel& model);

@@ -57,11 +57,13 @@ std::optional<std::string> ComputeBayResults(FrameModel& model) {
     const int totalBays = CountsOf(model).totalBays;
     for (int b = 1; b <= totalBays; ++b) {
         const BayLoad& bay = model.BayLoads[b];
-        // Checked before the analysis as well; here it keeps every index in the tables.
-        if (auto refusal = CheckBayRecord(model, b)) {
-            return refusal;
-        }
+        // The records are checked before the analysis; called alone, this still
+        // keeps every index in the tables and never divides by a span of 0.
         const int j = BayLeftJoint(model, bay);
+        if (j < 1 || j + 1 > MaxJoint || !(bay.SpanL > 0)) {
+            return CheckBayRecord(model, b).value_or(RecordName(model, b) +
+                                                     " names a bay outside the frame.");
+        }
         model.RML[b][2] = (model.CM[j][2] + model.CM[j + 1][1]) / bay.SpanL;
         model.RML[b][1] = model.RML[b][2] * (-1);
         if (bay.IsPointLoad == 0) {

@@ -16,8 +16,8 @@
 /// is sagging positive, in the unit of CM, and includes the end moments in both
 /// systems.
 ///
-/// Stops at the first record that CheckBayRecord refuses (a floor or bay the
-/// frame does not have, a span L not greater than 0, a point load off the span)
-/// or that gives a value beyond the range of numbers, and returns the message
-/// naming that record.
+/// Expects records that CheckBayRecord accepts (the calculation checks them
+/// first). Stops at a record whose bay lies outside the tables or whose span is
+/// not greater than 0, or that gives a value beyond the range of numbers, and
+/// returns the message naming that record.
 std::optional<std::string> ComputeBayResults(FrameModel& model);

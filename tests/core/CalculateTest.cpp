@@ -10,17 +10,25 @@
 
 namespace {
 
+/// Joint 7 without members: its stiffnesses and those of its members' other ends
+/// set to 0, so that only the balance, after the storey moments, refuses it.
+void DetachJoint7(FrameModel& m) {
+    m.K[7] = {};
+    m.K[6][2] = m.K[8][1] = m.K[11][3] = 0;
+}
+
 // The golden reports of TOWER were worked out independently of this code, formula
 // by formula in the written order, and checked against the report layout. The frame
-// is first calculated with joint 7's stiffnesses left out, as the window allows
-// after a refusal: its storey moments are summed before the balance stops, so a
-// table not emptied between runs would show.
+// is first calculated with joint 7 detached, as the window allows after a refusal:
+// its storey moments are summed before the balance stops, so a table not emptied
+// between runs would show.
 TEST(Reports, GoldenFrameMatchesByteForByteAfterARefusal) {
     FrameModel model = Tower();
     TempDir folder;
-    const auto stiffness = std::exchange(model.K[7], {});
+    const MemberTable stiffness = model.K;
+    DetachJoint7(model);
     ASSERT_FALSE(Calculate(model, folder.path).ok());
-    model.K[7] = stiffness;
+    model.K = stiffness;
     for (int run = 1; run <= 2; ++run) {
         const CalculateOutcome outcome = Calculate(model, folder.path);
         ASSERT_TRUE(outcome.ok()) << *outcome.error;
@@ -48,6 +56,27 @@ TEST(Reports, GoldenFrameMatchesByteForByteAfterARefusal) {
     EXPECT_EQ(floors, (std::array{0, 1, 1, 2, 4, 0}));
 }
 
+// Regression: a moment typed beyond a floor's end, a cantilever's, entered the joint's
+// rotation but no end moment, so the balance spread it over the beam and the column
+// and printed CM1 = 0. The portal: beam k = 2, columns k = 1, 20 kN/m on 6 m
+// (wL^2/12 = 60 at both ends) and a cantilever of 40 kN·m at joint 3.
+TEST(Reports, CantileverMomentIsCarriedToItsEnd) {
+    FrameModel model;
+    ASSERT_EQ(SetUpFrame(model, "P", "1", "2"), std::nullopt);
+    model.K[3] = {Cell(), 0, 2, 1, 0};
+    model.K[4] = {Cell(), 2, 0, 1, 0};
+    model.M1[3] = -40;
+    model.M2[3] = 60;
+    model.M1[4] = -60;
+    model.BayLoads[1] = {0, 1, 1, 20, 0, 0, 6, 0};
+    ASSERT_EQ(RunAnalysis(model), std::nullopt);
+    EXPECT_EQ(CorrectedReportText(model),
+              "P\r\n\r\nJOINT NO. : - 3\r\n"
+              "CM1 = 40   CM2 = -58.6574074074074  CM3 = 18.6574074074074  CM4 = 0\r\n"
+              "JOINT NO. : - 4\r\n"
+              "CM1 = 20.4166666666667   CM2 = 0  CM3 = -20.4166666666667  CM4 = 0\r\n");
+}
+
 // Regression: the square (L - 2X)^2 was taken with std::pow, which a -O0 build
 // leaves to the C library; on this span it is one unit in the last place low and
 // the report printed ...6389 instead of ...6388.
@@ -59,18 +88,39 @@ TEST(BayResults, MidspanSquareIsTheSameInEveryBuild) {
     EXPECT_EQ(MidspanReportText(model), "1 - 1 - 26238770508.6388\r\n");
 }
 
-// TOWER spoilt one way each, and the start of the message that says where it stops.
+// TOWER spoilt one way each, and the start of the message that says where it stops;
+// an empty message: still calculated.
 const std::pair<void (*)(FrameModel&), const char*> FailureRows[] = {
     // Stiffness for a member the joint does not have.
     {[](auto& m) { m.K[9][1] = 0.5; }, "Joint 9 (floor 2): k1 = 0.5, but the joint is the first"},
     {[](auto& m) { m.K[16][2] = -1; }, "Joint 16 (floor 3): k2 = -1, but the joint is the last"},
     {[](auto& m) { m.K[18][4] = 0.2; },
      "Joint 18 (floor 4): k4 = 0.2, but the joint is on the top"},
-    // Records that name no bay of the frame, or no span, or a load off the span.
-    {[](auto& m) { m.BayLoads[3] = {}; }, "Bay record 3 (floor 0, bay 0) names a floor"},
+    // One member, two stiffnesses; 0 at one end and an empty cell or -0 at the other agree.
+    {[](auto& m) { m.K[6][1] = 4.4; },
+     "The beam from joint 5 to joint 6 has k2 = 4.2 at joint 5 but k1 = 4.4 at joint 6: a "
+     "member has one stiffness; make them equal on the joint panel."},
+    {[](auto& m) { m.K[9][3] = 2.3; },
+     "The column from joint 5 to joint 9 has k4 = 2.6 at joint 5 but k3 = 2.3 at joint 9"},
+    {[](auto& m) { m.K[19][1] = Cell(); },
+     "The beam from joint 18 to joint 19 has k2 = 2.3 at joint 18 but k1 = 0 (empty) at"},
+    {[](auto& m) {
+         m.K[19][1] = Cell();
+         m.K[18][2] = -0.0;
+         m.K[16][4] = 0;
+         m.K[20][3] = Cell();
+     },
+     ""},
+    // Records that name no bay of the frame, or no span, or a load off the span, or a
+    // bay that another record names.
+    {[](auto& m) { m.BayLoads[3] = {}; },
+     "Bay record 3 (floor 0, bay 0) names a floor the frame does not have: enter a floor from 1 "
+     "to 4 on"},
     {[](auto& m) { m.BayLoads[2].FloorNo = 5; }, "Bay record 2 (floor 5, bay 2) names a floor"},
     {[](auto& m) { m.BayLoads[4].BayNo = 0; }, "Bay record 4 (floor 2, bay 0) names a bay"},
-    {[](auto& m) { m.BayLoads[4].BayNo = 4; }, "Bay record 4 (floor 2, bay 4) names a bay"},
+    {[](auto& m) { m.BayLoads[4].BayNo = 4; },
+     "Bay record 4 (floor 2, bay 4) names a bay the frame does not have: enter a bay from 1 to "
+     "3 on"},
     {[](auto& m) { m.BayLoads[5].SpanL = 0; }, "Bay record 5 (floor 2, bay 2) has the span L = 0"},
     {[](auto& m) { m.BayLoads[5].SpanL = -7; },
      "Bay record 5 (floor 2, bay 2) has the span L = -7"},
@@ -78,14 +128,24 @@ const std::pair<void (*)(FrameModel&), const char*> FailureRows[] = {
      "Bay record 2 (floor 1, bay 2) has its point load"},
     {[](auto& m) { m.BayLoads[2].LoadX = -0.1; },
      "Bay record 2 (floor 1, bay 2) has its point load"},
+    {[](auto& m) { m.BayLoads[7].FloorNo = 1; },
+     "Bay records 1 and 7 both describe bay 1 of floor 1: a bay has one record; change the "
+     "floor or bay of one of them on the bay-load panel (bay 1 of floor 3 has none yet)."},
     // Analysis faults.
-    {[](auto& m) { m.K[9][3] = m.K[11][3] = m.K[12][3] = 0; },
+    {[](auto& m) {
+         for (int j : {9, 10, 11, 12}) {
+             m.K[j][3] = m.K[j - 4][4] = 0;
+         }
+     },
      "Floor 2: the column stiffnesses k3 add up to 0"},
-    {[](auto& m) { m.K[7] = {}; },
-     "Joint 7: its stiffnesses k1 to k4 add up to 0 while its moments"},
+    {DetachJoint7, "Joint 7: its stiffnesses k1 to k4 add up to 0 while its moments"},
     {[](auto& m) { // the top floor's k3 almost all at joint 17, which has a huge moment
          m.K[17] = {Cell(), 0, 1e-4, 0.5, 0};
-         m.K[18][3] = m.K[19][3] = m.K[20][3] = 1e-4;
+         m.K[18][1] = 1e-4;
+         m.K[13][4] = 0.5;
+         for (int j : {18, 19, 20}) {
+             m.K[j][3] = m.K[j - 4][4] = 1e-4;
+         }
          m.M2[17] = 1.7e308;
      },
      "The storey moment (0) of floor 4 is beyond the range"},
@@ -102,6 +162,10 @@ TEST(CalculateFailure, StopsWithAMessageThatSaysWhereAndWritesNoReport) {
         FrameModel model = Tower();
         spoil(model);
         const CalculateOutcome outcome = Calculate(model, folder.path);
+        if (*message == '\0') {
+            EXPECT_TRUE(outcome.ok()) << *outcome.error;
+            continue;
+        }
         ASSERT_FALSE(outcome.ok()) << message;
         EXPECT_TRUE(outcome.error->starts_with(message)) << *outcome.error;
         EXPECT_TRUE(fs::is_empty(folder.path));

@@ -13,7 +13,8 @@ namespace {
 constexpr int N = 3, Last = 12, Joints = 9; // 3 floors of 3 columns above base joints 1..3
 
 /// Joints that agree on the stiffness of each member they share, every beam and
-/// column different, and fixed-end moments on every beam.
+/// column different, fixed-end moments on every beam and a cantilever at both
+/// ends of every floor.
 FrameModel ConsistentFrame() {
     FrameModel m;
     EXPECT_EQ(SetUpFrame(m, "S", "3", "3"), std::nullopt);
@@ -21,8 +22,8 @@ FrameModel ConsistentFrame() {
         const bool first = j % N == 1, last = j % N == 0, top = j > Last - N;
         m.K[j] = {Cell(), first ? 0 : 2 + 0.5 * ((j - 1) % 4), last ? 0 : 2 + 0.5 * (j % 4),
                   1 + 0.25 * (j % 5), top ? 0 : 1 + 0.25 * ((j + N) % 5)};
-        m.M1[j] = first ? 0 : -20.0 - (j - 1) % 7;
-        m.M2[j] = last ? 0 : 20.0 + j % 7;
+        m.M1[j] = first ? -5.0 - j % 3 : -20.0 - (j - 1) % 7;
+        m.M2[j] = last ? 7.5 + j % 4 : 20.0 + j % 7;
     }
     return m;
 }
@@ -98,6 +99,12 @@ TEST(Statics, RepeatedSweepConvergesToTheSlopeDeflectionSolution) {
     }
     for (double s : shear) {
         EXPECT_NEAR(s, 0, 1e-11);
+    }
+    ASSERT_FALSE(BalanceJoints(m));
+    for (int j = N + 1; j <= Last; ++j) {
+        for (int mb = 1; mb <= 4; ++mb) {
+            EXPECT_NEAR(m.CM[j][mb], m.EndM[j][mb], 1e-11) << "joint " << j << " member " << mb;
+        }
     }
 }
 

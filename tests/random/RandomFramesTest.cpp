@@ -14,6 +14,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -49,11 +50,46 @@ struct Draw {
 struct Frame {
     std::unique_ptr<FrameModel> model = std::make_unique<FrameModel>();
     bool ordinary = false; ///< every joint and record stored, within the frame
+    bool slip = false;     ///< one member typed with another stiffness at one end
 };
+
+/// One stiffness per member, written at both its ends: the beam from j to j + 1 as
+/// k2 of j and k1 of j + 1, the column from j to j + N as k4 of j and k3 of j + N
+/// (a floor 1 column has only its upper end typed). A joint never stored leaves its
+/// ends empty and its members 0 at their other ends, so it is the same frame.
+void TypeStiffnesses(Draw& draw, FrameModel& model, const std::vector<bool>& stored) {
+    const FrameCounts counts = CountsOf(model);
+    const int n = counts.columns;
+    auto member = [&](int j, int m, int far, int farM) {
+        const bool both = stored[static_cast<std::size_t>(j)] &&
+                          (far <= n || stored[static_cast<std::size_t>(far)]);
+        const double k = both && !draw.chance(draw.gaps) ? draw.value(0.5, 20) : 0.0;
+        if (stored[static_cast<std::size_t>(j)]) {
+            model.K[j][m] = k;
+        }
+        if (far > n && stored[static_cast<std::size_t>(far)]) {
+            model.K[far][farM] = k;
+        }
+    };
+    for (int j = n + 1; j <= counts.lastJoint; ++j) {
+        member(j, 3, j - n, 4);
+        if (j % n != 0) {
+            member(j, 2, j + 1, 1);
+        }
+        // A member the joint lacks gets a stiffness now and then by mistake: refused.
+        const int lacking = (j - 1) % n == 0 ? 1 : j % n == 0 ? 2 : 0;
+        for (int m : {lacking, j + n > counts.lastJoint ? 4 : 0}) {
+            if (m != 0 && stored[static_cast<std::size_t>(j)]) {
+                model.K[j][m] = draw.chance(draw.gaps / 10) ? draw.value(0.5, 20) : 0.0;
+            }
+        }
+    }
+}
 
 /// A frame as a user could enter it, from its seed: counts over the whole range
 /// (some refused by the setup, which leaves the model bare), then half of the
-/// frames complete and ordinary, the rest with gaps, wild values or both.
+/// frames complete and ordinary, a tenth of those with one stiffness slip, the
+/// rest with gaps, wild values or both.
 Frame GenerateFrame(std::uint64_t seed) {
     Draw draw{std::mt19937_64(seed)};
     const int floors = draw.between(1, MaxFloor);
@@ -73,21 +109,29 @@ Frame GenerateFrame(std::uint64_t seed) {
     draw.gaps = kind < 5 ? 0 : kind < 7 ? draw.uniform(0, 0.3) : draw.uniform(0, 0.1);
     draw.wild = kind < 7 ? 0 : kind < 9 ? draw.uniform(0.002, 0.1) : 1;
     const FrameCounts counts = CountsOf(*model);
+    std::vector<bool> stored(static_cast<std::size_t>(counts.lastJoint) + 1, false);
     for (int j = n + 1; j <= counts.lastJoint; ++j) {
-        if (draw.chance(draw.gaps)) {
-            continue; // a joint never stored
+        stored[static_cast<std::size_t>(j)] = !draw.chance(draw.gaps);
+    }
+    TypeStiffnesses(draw, *model, stored);
+    for (int j = n + 1; j <= counts.lastJoint; ++j) {
+        if (stored[static_cast<std::size_t>(j)]) {
+            // Moments at the floor ends too: a cantilever's.
+            model->M1[j] = -draw.value(0, (j - 1) % n != 0 ? 300 : 60);
+            model->M2[j] = draw.value(0, j % n != 0 ? 300 : 60);
         }
-        // A member the joint lacks gets a stiffness now and then by mistake, which is
-        // refused, and a moment only when a wild one.
-        const bool left = (j - 1) % n != 0;
-        const bool right = j % n != 0;
-        for (int m = 1; m <= MemberCount; ++m) {
-            const bool has = m == 1 ? left : m == 2 ? right : m == 3 || j + n <= counts.lastJoint;
-            model->K[j][m] =
-                draw.chance(has ? 1 - draw.gaps : draw.gaps / 10) ? draw.value(0.5, 20) : 0.0;
+    }
+    if (frame.ordinary && draw.chance(0.1)) {
+        // A slip: one end of one member typed with another value, or left empty.
+        const int j = draw.between(n + 1, counts.lastJoint);
+        const int m = draw.between(1, MemberCount);
+        const bool has = m == 1   ? (j - 1) % n != 0
+                         : m == 2 ? j % n != 0
+                                  : m == 3 || j + n <= counts.lastJoint;
+        if (has && !(m == 3 && j <= 2 * n)) { // a floor 1 column's lower end is not typed
+            model->K[j][m] = draw.chance(0.3) ? Cell() : Cell(model->K[j][m] + 0.25);
+            frame.slip = true;
         }
-        model->M1[j] = -draw.value(0, left ? 300 : 0);
-        model->M2[j] = draw.value(0, right ? 300 : 0);
     }
     for (int b = 1; b <= counts.totalBays; ++b) {
         if (draw.chance(draw.gaps / 5)) {
@@ -117,6 +161,11 @@ Frame GenerateFrame(std::uint64_t seed) {
 /// "nan", letters that no label or number of a report holds in a row.
 std::string Problem(const Frame& frame, const std::optional<std::string>& stop) {
     const FrameModel& model = *frame.model;
+    if (frame.slip) {
+        const bool refused = stop && (stop->starts_with("The beam from joint") ||
+                                      stop->starts_with("The column from joint"));
+        return refused ? "" : "a stiffness slip was not refused";
+    }
     if (stop) {
         return frame.ordinary  ? "an ordinary frame was refused: " + *stop
                : stop->empty() ? "stopped without a message"
