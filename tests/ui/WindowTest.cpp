@@ -242,6 +242,47 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), driver.find("Command8"));
     }
 
+    // "&CALCULATE" refuses a beam typed with two stiffnesses and then a bay named by two
+    // records, each with a message that says where, and keeps every value; corrected on
+    // the panels, the frame calculates.
+    void slipsAreRefusedThenCorrectedAndCalculated() {
+        QTemporaryDir folder;
+        FormDriver driver(fs::path(folder.path().toStdString()));
+        driver.setUp("S", "1", "3");
+        for (const QStringList& typed : {QStringList{"0", "2", "1", "0", "", "10"},
+                                         QStringList{"2.5", "2", "1", "0", "10", "10"},
+                                         QStringList{"2", "0", "1", "0", "10", ""}}) {
+            driver.typeAll(JointBoxes, typed);
+            driver.click("Command1");
+            driver.click("Command6");
+        }
+        for (int record = 1; record <= 2; ++record) {
+            driver.click("Option1"); // the point-load boxes enabled to type into
+            driver.typeAll(RecordBoxes, {"1", "1", "10", "0", "0", "6", "0"});
+            driver.click("Option2");
+            driver.click("Command9");
+            driver.click("Command7");
+        }
+        driver.click("Command2");
+        driver.click("Command5"); // back to joint 5, whose k1 is the slip
+        driver.typeAll({"Text1"}, {"2"});
+        driver.click("Command1");
+        driver.click("Command2");
+        driver.typeAll({"Text15"}, {"2"}); // record 2, still shown, gets bay 2
+        driver.click("Command9");
+        driver.click("Command2");
+        QTRY_COMPARE(driver.endRequests, 1);
+        QCOMPARE(driver.errors,
+                 QStringList({"The beam from joint 4 to joint 5 has k2 = 2 at joint 4 but k1 = 2.5 "
+                              "at joint 5: a member has one stiffness; make them equal on the "
+                              "joint panel.",
+                              "Bay records 1 and 2 both describe bay 1 of floor 1: a bay has one "
+                              "record; change the floor or bay of one of them on the bay-load "
+                              "panel (bay 2 of floor 1 has none yet)."}));
+        QCOMPARE(driver.opened.size(), std::size_t(4));
+        QCOMPARE(driver.model().M1[5].value(), -10.0);
+    }
+
     // "D&ONE" refuses a number it cannot store (K2 beyond a double, a floor above
     // 32767), names the box by its label and stores nothing; the box keeps its text.
     // The joint panel's "D&ONE" is pressed with Enter, which clicks a focused button.
