@@ -11,14 +11,16 @@ void SweepRotationMoments(FrameModel& model, const FloorTable& storeyMoments) {
             // its working value when the first sweep reaches it; starting from
             // MRot0 rather than MRotWork makes the sweep repeatable. The terms read
             // neighbours only, so they see the values this sweep already reached.
+            const auto& y = model.Y[j];
+            auto& st = model.ST[j];
             double rotation = model.MRot0[j];
             for (const MemberEnd& end : MembersOf(counts, floor, f, j)) {
                 const double farEnd = model.MRotWork[end.farEnd];
-                const double term =
-                    end.storey == 0 ? model.Y[j][end.member] * farEnd
-                                    : model.Y[j][end.member] * (farEnd + storeyMoments[end.storey]);
+                const double term = end.storey == 0
+                                        ? y[end.member] * farEnd
+                                        : y[end.member] * (farEnd + storeyMoments[end.storey]);
                 rotation = rotation + term;
-                model.ST[j][end.member] = term;
+                st[end.member] = term;
             }
             model.MRotWork[j] = rotation;
         }

@@ -15,21 +15,26 @@ constexpr const char* MissingMember[] = {
 
 } // namespace
 
+namespace {
+
+std::string MissingMemberMessage(const FrameModel& model, int f, int j, int m) {
+    const std::string k = {'k', static_cast<char>('0' + m)};
+    return "Joint " + std::to_string(j) + " (floor " + std::to_string(f) + "): " + k + " = " +
+           NumberToText(model.K[j][m]) + ", but " + MissingMember[m] + ": set " + k +
+           " to 0 on the joint panel.";
+}
+
+} // namespace
+
 std::optional<std::string> CheckMembers(const FrameModel& model) {
     const FrameCounts counts = CountsOf(model);
     for (int f = 1; f <= counts.floors; ++f) {
         const FloorRange& floor = model.FloorJoints[f];
         for (int j = floor.First; j <= floor.Last; ++j) {
-            std::array<bool, MemberCount + 1> has{};
-            for (const MemberEnd& end : MembersOf(counts, floor, f, j)) {
-                has[static_cast<std::size_t>(end.member)] = true;
-            }
+            const JointMembers members = MembersOf(counts, floor, f, j);
             for (int m = 1; m <= MemberCount; ++m) {
-                if (!has[static_cast<std::size_t>(m)] && model.K[j][m] != 0) {
-                    const std::string k = {'k', static_cast<char>('0' + m)};
-                    return "Joint " + std::to_string(j) + " (floor " + std::to_string(f) +
-                           "): " + k + " = " + NumberToText(model.K[j][m]) + ", but " +
-                           MissingMember[m] + ": set " + k + " to 0 on the joint panel.";
+                if (!members.has(m) && model.K[j][m] != 0) {
+                    return MissingMemberMessage(model, f, j, m);
                 }
             }
         }
@@ -44,17 +49,11 @@ std::string StiffnessName(int member, const Cell& k, int joint) {
            (k.isEmpty() ? " (empty)" : "") + " at joint " + std::to_string(joint);
 }
 
-/// The refusal of a member whose two ends hold different stiffnesses, or nothing.
-std::optional<std::string> CompareEnds(const FrameModel& model, const char* member, int j,
-                                       int nearMember, int far, int farMember) {
-    const Cell& nearK = model.K[j][nearMember];
-    const Cell& farK = model.K[far][farMember];
-    if (nearK.value() == farK.value()) {
-        return std::nullopt;
-    }
+std::string TwoStiffnessesMessage(const FrameModel& model, const char* member, int j,
+                                  int nearMember, int far, int farMember) {
     return std::string("The ") + member + " from joint " + std::to_string(j) + " to joint " +
-           std::to_string(far) + " has " + StiffnessName(nearMember, nearK, j) + " but " +
-           StiffnessName(farMember, farK, far) +
+           std::to_string(far) + " has " + StiffnessName(nearMember, model.K[j][nearMember], j) +
+           " but " + StiffnessName(farMember, model.K[far][farMember], far) +
            ": a member has one stiffness; make them equal on the joint panel.";
 }
 
@@ -62,18 +61,15 @@ std::optional<std::string> CompareEnds(const FrameModel& model, const char* memb
 
 std::optional<std::string> CheckMemberStiffness(const FrameModel& model) {
     const FrameCounts counts = CountsOf(model);
+    const int n = counts.columns;
     for (int f = 1; f <= counts.floors; ++f) {
         const FloorRange& floor = model.FloorJoints[f];
         for (int j = floor.First; j <= floor.Last; ++j) {
-            if (j != floor.Last) {
-                if (auto refusal = CompareEnds(model, "beam", j, 2, j + 1, 1)) {
-                    return refusal;
-                }
+            if (j != floor.Last && model.K[j][2].value() != model.K[j + 1][1].value()) {
+                return TwoStiffnessesMessage(model, "beam", j, 2, j + 1, 1);
             }
-            if (f < counts.floors) {
-                if (auto refusal = CompareEnds(model, "column", j, 4, j + counts.columns, 3)) {
-                    return refusal;
-                }
+            if (f < counts.floors && model.K[j][4].value() != model.K[j + n][3].value()) {
+                return TwoStiffnessesMessage(model, "column", j, 4, j + n, 3);
             }
         }
     }
@@ -86,9 +82,23 @@ std::string RecordName(const FrameModel& model, int b) {
            std::to_string(bay.BayNo) + ")";
 }
 
+namespace {
+
+/// Whether a record passes CheckBayRecord, without forming a message.
+bool RecordFits(const FrameCounts& counts, const BayLoad& bay) {
+    return bay.FloorNo >= 1 && bay.FloorNo <= counts.floors && bay.BayNo >= 1 &&
+           bay.BayNo <= counts.columns - 1 && bay.SpanL > 0 &&
+           (bay.IsPointLoad == 0 || (bay.LoadX >= 0 && bay.LoadX <= bay.SpanL));
+}
+
+} // namespace
+
 std::optional<std::string> CheckBayRecord(const FrameModel& model, int b) {
     const FrameCounts counts = CountsOf(model);
     const BayLoad& bay = model.BayLoads[b];
+    if (RecordFits(counts, bay)) {
+        return std::nullopt;
+    }
     if (bay.FloorNo < 1 || bay.FloorNo > counts.floors) {
         return RecordName(model, b) +
                " names a floor the frame does not have: enter a floor from 1 to " +
@@ -104,42 +114,55 @@ std::optional<std::string> CheckBayRecord(const FrameModel& model, int b) {
         return RecordName(model, b) + " has the span L = " + NumberToText(bay.SpanL) +
                ": enter a span greater than 0 on the bay-load panel.";
     }
-    if (bay.IsPointLoad != 0 && !(bay.LoadX >= 0 && bay.LoadX <= bay.SpanL)) {
-        return RecordName(model, b) + " has its point load at X = " + NumberToText(bay.LoadX) +
-               ", outside the span: enter an X from 0 to L = " + NumberToText(bay.SpanL) +
-               " on the bay-load panel.";
-    }
-    return std::nullopt;
+    return RecordName(model, b) + " has its point load at X = " + NumberToText(bay.LoadX) +
+           ", outside the span: enter an X from 0 to L = " + NumberToText(bay.SpanL) +
+           " on the bay-load panel.";
 }
+
+namespace {
+
+std::string TwoRecordsMessage(const FrameModel& model, int first, int second,
+                              const std::array<int, MaxJoint + 1>& recordAt) {
+    const FrameCounts counts = CountsOf(model);
+    const BayLoad& bay = model.BayLoads[second];
+    std::string message = "Bay records " + std::to_string(first) + " and " +
+                          std::to_string(second) + " both describe bay " +
+                          std::to_string(bay.BayNo) + " of floor " + std::to_string(bay.FloorNo) +
+                          ": a bay has one record; change the floor or bay of one of them on the "
+                          "bay-load panel";
+    // As many records as bays: a bay named twice leaves another without one.
+    for (int f = 1; f <= counts.floors; ++f) {
+        for (int b = 1; b < counts.columns; ++b) {
+            if (recordAt[static_cast<std::size_t>(f * counts.columns + b)] == 0) {
+                return message + " (bay " + std::to_string(b) + " of floor " + std::to_string(f) +
+                       " has none yet).";
+            }
+        }
+    }
+    return message + ".";
+}
+
+} // namespace
 
 std::optional<std::string> CheckOneRecordPerBay(const FrameModel& model) {
     const FrameCounts counts = CountsOf(model);
-    // The record that names each bay, by its left joint; 0 for none yet.
+    // The first record that names each bay, by the bay's left joint; 0 for none.
     std::array<int, MaxJoint + 1> recordAt{};
+    int first = 0, second = 0;
     for (int b = 1; b <= counts.totalBays; ++b) {
-        int& seen = recordAt[static_cast<std::size_t>(BayLeftJoint(model, model.BayLoads[b]))];
-        if (seen == 0) {
-            seen = b;
-            continue;
-        }
         const BayLoad& bay = model.BayLoads[b];
-        std::string message = "Bay records " + std::to_string(seen) + " and " + std::to_string(b) +
-                              " both describe bay " + std::to_string(bay.BayNo) + " of floor " +
-                              std::to_string(bay.FloorNo) +
-                              ": a bay has one record; change the floor or bay of one of them "
-                              "on the bay-load panel";
-        // As many records as bays: a bay named twice leaves another without one.
-        for (int f = 1; f <= counts.floors; ++f) {
-            for (int bayNo = 1; bayNo < counts.columns; ++bayNo) {
-                if (recordAt[static_cast<std::size_t>(f * counts.columns + bayNo)] == 0) {
-                    return message + " (bay " + std::to_string(bayNo) + " of floor " +
-                           std::to_string(f) + " has none yet).";
-                }
-            }
+        int& named = recordAt[static_cast<std::size_t>(bay.FloorNo * counts.columns + bay.BayNo)];
+        if (named == 0) {
+            named = b;
+        } else if (second == 0) {
+            first = named;
+            second = b;
         }
-        return message + ".";
     }
-    return std::nullopt;
+    if (second == 0) {
+        return std::nullopt;
+    }
+    return TwoRecordsMessage(model, first, second, recordAt);
 }
 
 std::optional<std::string> CheckFrameInput(const FrameModel& model) {
@@ -149,9 +172,10 @@ std::optional<std::string> CheckFrameInput(const FrameModel& model) {
     if (auto refusal = CheckMemberStiffness(model)) {
         return refusal;
     }
-    for (int b = 1; b <= CountsOf(model).totalBays; ++b) {
-        if (auto refusal = CheckBayRecord(model, b)) {
-            return refusal;
+    const FrameCounts counts = CountsOf(model);
+    for (int b = 1; b <= counts.totalBays; ++b) {
+        if (!RecordFits(counts, model.BayLoads[b])) {
+            return CheckBayRecord(model, b);
         }
     }
     return CheckOneRecordPerBay(model);
