@@ -5,6 +5,8 @@
 #include "analysis/ExactSolution.h"
 #include "analysis/FrameEndMoments.h"
 
+#include <array>
+
 namespace {
 
 /// Per joint of floors 1..F: the sum of its end moments, 0 where it is in balance.
@@ -85,6 +87,7 @@ void CheckColumns(const FrameModel& model, FrameCheck& check) {
             const BayCheck* right = j != floor.Last ? bayAt(j) : nullptr;
             const double reactions =
                 (left ? left->rightReaction : 0.0) + (right ? right->leftReaction : 0.0);
+            // Index 0 holds no joint and stays 0: a top-storey column has none above.
             const auto above = static_cast<std::size_t>(f < counts.floors ? j + counts.columns : 0);
             const auto at = static_cast<std::size_t>(j);
             axial[at] = reactions + axial[above];
