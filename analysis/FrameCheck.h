@@ -36,6 +36,9 @@ struct ExactSolution {
 
 /// How many cycles (sweep, then storey moments formed anew) bring every end
 /// moment, base ends included, within `tolerance` × the largest exact end moment.
+/// Each cycle is measured by its uncorrected end moments (for cycle 1 EndM, not the
+/// balanced CM). Diverged: a value beyond the range of numbers or beyond 1e100 × the
+/// largest exact end moment.
 struct CycleCount {
     double tolerance = 0; ///< 0.01 or 0.001
     enum class Outcome { Reached, MoreThanLimit, Diverged, NotSolved } outcome = Outcome::Reached;
@@ -50,11 +53,16 @@ struct StoreySums {
 };
 
 /// One bay record's results from the exact end moments, beside the one cycle's.
+/// Without an exact solution the fields formed from it (reactions, midspanExact,
+/// maxSagging, maxSaggingX) stay 0; the fixed-end moments and the typed load terms
+/// are there all the same.
 struct BayCheck {
     int record = 0, floor = 0, bay = 0;
     double leftReaction = 0, rightReaction = 0; ///< upward, RML − RDL, exact moments
     double midspanOneCycle = 0, midspanExact = 0;
-    double maxSagging = 0, maxSaggingX = 0; ///< largest sagging moment and its x from the left
+    /// The largest bending moment along the span (sagging positive; negative when the
+    /// whole span hogs) and its x from the left end, the leftmost of equal maxima.
+    double maxSagging = 0, maxSaggingX = 0;
     double femLeft = 0, femRight = 0; ///< fixed-end moments of the loads, as M2 / M1 are typed
     double typedLeft = 0;             ///< M2 of the left joint
     double typedRight = 0;            ///< M1 of the right joint as typed (−stored)
@@ -66,7 +74,9 @@ struct BayCheck {
 struct ColumnForce {
     int topJoint = 0, storey = 0;
     double axial = 0;
-    bool cantileverShearUnknown = false; ///< a cantilever at the top joint adds an unknown shear
+    /// A cantilever at the top joint, or at a joint above it on the column line, adds
+    /// a shear that its moment alone does not give.
+    bool cantileverShearUnknown = false;
 };
 
 /// A fixed base: its vertical reaction (upward) and its moment (exact).
@@ -79,13 +89,17 @@ struct BaseReaction {
 /// Everything the frame page shows besides the input.
 struct FrameCheck {
     ExactSolution exact;
-    FrameEndMoments oneCycle;       ///< CM with the base ends K(j,3) × (M(1)_j + FloorM1(1))
-    std::vector<CycleCount> cycles; ///< tolerance 1 %, then 0.1 %
+    /// CM, the cantilevers' −M1 / −M2, and the base ends K(j,3) × (M(1)_j + FloorM1(1)).
+    FrameEndMoments oneCycle;
+    std::vector<CycleCount> cycles;                 ///< tolerance 1 %, then 0.1 %
     JointTable jointSumOneCycle{}, jointSumExact{}; ///< Σ end moments per joint of floors 1..F
     StoreySums storeys;
     std::vector<BayCheck> bays;       ///< records 1..TotalBays in order
     std::vector<ColumnForce> columns; ///< storeys from the top, joints left to right
     std::vector<BaseReaction> bases;  ///< base joints 1..N
+    // Without an exact solution jointSumExact and storeys.exact stay empty, and so do
+    // columns and bases. A bay without a record has no known span: it brings no
+    // reaction to the columns.
 };
 
 /// Computes the whole check of an analysed model.

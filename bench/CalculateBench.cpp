@@ -1,6 +1,7 @@
 // Times the calculate command on the two largest frames the table limits allow,
 // with every joint and every bay filled in.
 #include "analysis/Calculate.h"
+#include "analysis/FrameCheck.h"
 #include "model/FrameSetup.h"
 #include "report/ReportWriter.h"
 
@@ -71,8 +72,24 @@ void BM_AnalysisAndReports(benchmark::State& state) {
     std::filesystem::remove_all(folder);
 }
 
+/// The frame page's check of an analysed frame: the exact solution, the repeated
+/// cycles, the sums, the bays and the columns.
+void BM_FrameCheck(benchmark::State& state) {
+    FrameModel model =
+        FilledFrame(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    if (auto fault = RunAnalysis(model)) {
+        state.SkipWithError(fault->c_str());
+        return;
+    }
+    for (auto _ : state) {
+        FrameCheck check = CheckFrame(model);
+        benchmark::DoNotOptimize(check);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_Analysis)->Args({1, 100})->Args({6, 17})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AnalysisAndReports)->Args({1, 100})->Args({6, 17})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FrameCheck)->Args({1, 100})->Args({6, 17})->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

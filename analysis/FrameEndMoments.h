@@ -1,0 +1,59 @@
+#pragma once
+
+#include "analysis/FrameCheck.h"
+#include "analysis/JointMembers.h"
+
+/// Whether joint j, of the floor `floor`, carries a cantilever as member 1 (at the
+/// floor's first joint) or member 2 (at its last): a stored, non-zero M1 or M2
+/// where the joint has no beam.
+bool HasCantilever(const FrameModel& model, const FloorRange& floor, int j, int member);
+
+/// Calls visit(joint, member, moment) for every end moment of the frame formed from
+/// the rotation moments `rotation` (φ, 0 at the base) and the storey moments
+/// `storey` (ψ) with the end-moment formulas, clockwise positive on the member end:
+///   beams       K × (2 φ_j + φ_far) − M1 or M2,
+///   columns     K × ((2 φ_j + φ_far) + ψ of the column's storey),
+///   cantilevers −M1 or −M2 (the load term alone: the cantilever's far end is free),
+///   base ends   K(j,3) × (φ_j + ψ_1) for the column below joint j of floor 1, at
+///               [j − N][4]; the base does not rotate, so 2 φ_base + φ_j is φ_j.
+/// The arithmetic is that of the end-moment stage, so φ = MRot1 and ψ = FloorM1
+/// give EndM bit for bit.
+template <class Visit>
+void VisitEndMoments(const FrameModel& model, const JointTable& rotation, const FloorTable& storey,
+                     Visit&& visit) {
+    const FrameCounts counts = CountsOf(model);
+    for (int f = 1; f <= counts.floors; ++f) {
+        const FloorRange& floor = model.FloorJoints[f];
+        for (int j = floor.First; j <= floor.Last; ++j) {
+            for (const MemberEnd& end : MembersOf(counts, floor, f, j)) {
+                double turn = 2 * rotation[j] + rotation[end.farEnd];
+                if (end.storey != 0) {
+                    turn = turn + storey[end.storey];
+                }
+                const double moment = model.K[j][end.member] * turn;
+                visit(j, end.member,
+                      end.member == 1   ? moment - model.M1[j]
+                      : end.member == 2 ? moment - model.M2[j]
+                                        : moment);
+            }
+        }
+        if (HasCantilever(model, floor, floor.First, 1)) {
+            visit(floor.First, 1, -model.M1[floor.First]);
+        }
+        if (HasCantilever(model, floor, floor.Last, 2)) {
+            visit(floor.Last, 2, -model.M2[floor.Last]);
+        }
+    }
+    const FloorRange& first = model.FloorJoints[1];
+    for (int j = first.First; j <= first.Last; ++j) {
+        visit(j - counts.columns, 4, model.K[j][3] * (rotation[j] + storey[1]));
+    }
+}
+
+/// The end moments that VisitEndMoments forms, as a table.
+FrameEndMoments EndMomentsOf(const FrameModel& model, const JointTable& rotation,
+                             const FloorTable& storey);
+
+/// The program's one cycle: CM for the members the joints have, the cantilevers'
+/// −M1 / −M2, and the base ends K(j,3) × (MRot1(j) + FloorM1(1)).
+FrameEndMoments OneCycleEndMoments(const FrameModel& model);

@@ -1,0 +1,258 @@
+// The frame check against frames solved by hand and against what statics
+// guarantees of any exact solution.
+#include "analysis/FrameCheck.h"
+
+#include "TestSupport.h"
+#include "analysis/BayStatics.h"
+#include "analysis/Calculate.h"
+#include "report/BayResults.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+/// A fixed-base portal, one floor of two columns (corner joints 3 and 4, bases 1
+/// and 2): a beam of k = 2 and span 6 under 12 kN/m, typed as wL²/12 = 36 at both
+/// ends (M1 of joint 4 stored reversed), on columns of k = kLeft and kRight.
+FrameModel Portal(double kLeft, double kRight) {
+    FrameModel m;
+    EXPECT_EQ(SetUpFrame(m, "P", "1", "2"), std::nullopt);
+    m.K[3] = {Cell(), 0, 2, kLeft, 0};
+    m.K[4] = {Cell(), 2, 0, kRight, 0};
+    m.M2[3] = 36;
+    m.M1[4] = -36;
+    m.BayLoads[1] = {0, 1, 1, 12, 0, 0, 6, 0};
+    return m;
+}
+
+BayLoad Udl(double w, double l) {
+    return {0, 1, 1, w, 0, 0, l, 0};
+}
+BayLoad Point(double w1, double w2, double p, double l, double x) {
+    return {-1, 1, 1, w1, w2, p, l, x};
+}
+
+FrameCheck Checked(FrameModel m) {
+    EXPECT_EQ(RunAnalysis(m), std::nullopt);
+    return CheckFrame(m);
+}
+
+void ExpectReached(const FrameCheck& check) {
+    ASSERT_EQ(check.cycles.size(), 2u);
+    for (const CycleCount& count : check.cycles) {
+        EXPECT_EQ(count.outcome, CycleCount::Outcome::Reached) << count.tolerance;
+    }
+    EXPECT_LE(check.cycles[0].cycles, check.cycles[1].cycles);
+}
+
+// Slope-deflection with end moments k (2φ_near + φ_far + ψ) − load term, base fixed.
+// Equal columns, k = 3: the load is symmetric, so ψ = 0 and φ4 = −φ3; joint 3,
+// 2(2 + 3) φ3 + 2 φ4 = 36, gives φ3 = 4.5: corners ±27, bases ±13.5, midspan
+// 54 − 27 = 27, the largest sagging moment there, reactions wL/2 = 36.
+// Columns k = 3 (left) and 1 (right) sway. Joint 3: 10 φ3 + 2 φ4 + 3 ψ = 36; joint 4:
+// 2 φ3 + 6 φ4 + ψ = −36; the storey's shears: 9 φ3 + 3 φ4 + 8 ψ = 0. So φ3 = 468/73,
+// φ4 = −540/73, ψ = −324/73: beam ends 2 (2φ3 + φ4) − 36 = −1836/73 and
+// 2 (2φ4 + φ3) + 36 = 1404/73; bases 3 (φ3 + ψ) = 432/73 and φ4 + ψ = −864/73.
+// Left reaction 36 − (−1836 + 1404) / (73 × 6) = 2700/73; the shear is 0 at
+// x = 2700/73/12 = 225/73, where M = −1836/73 + (2700/73)² / 24 = 169722/5329.
+struct PortalCase {
+    const char* name;
+    double kLeft, kRight;
+    double beamLeft, beamRight, baseLeft, baseRight, midspan, maxSagging, maxX, leftReaction;
+};
+
+TEST(FrameCheck, PortalsSolvedByHand) {
+    const PortalCase cases[] = {
+        {"symmetric", 3, 3, -27, 27, 13.5, -13.5, 27, 27, 3, 36},
+        {"sways", 3, 1, -1836.0 / 73, 1404.0 / 73, 432.0 / 73, -864.0 / 73, 2322.0 / 73,
+         169722.0 / 5329, 225.0 / 73, 2700.0 / 73},
+    };
+    for (const PortalCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const FrameCheck check = Checked(Portal(c.kLeft, c.kRight));
+        ASSERT_TRUE(check.exact.solved) << check.exact.whyNot;
+        const auto& e = check.exact.endMoments.moments;
+        const BayCheck& bay = check.bays[0];
+        const BaseReaction &b0 = check.bases[0], &b1 = check.bases[1];
+        const double got[] = {e[3][2],         e[3][3],          e[1][4],          e[4][1],
+                              e[4][3],         e[2][4],          bay.midspanExact, bay.maxSagging,
+                              bay.maxSaggingX, bay.leftReaction, b0.vertical,      b1.vertical,
+                              b0.moment,       b1.moment};
+        const double want[] = {c.beamLeft,   -c.beamLeft,    c.baseLeft,     c.beamRight,
+                               -c.beamRight, c.baseRight,    c.midspan,      c.maxSagging,
+                               c.maxX,       c.leftReaction, c.leftReaction, 72 - c.leftReaction,
+                               c.baseLeft,   c.baseRight};
+        for (std::size_t i = 0; i < std::size(got); ++i) {
+            EXPECT_NEAR(got[i], want[i], 1e-12 * 72) << i;
+        }
+        EXPECT_FALSE(check.bays[0].mismatch);
+        ExpectReached(check);
+    }
+}
+
+/// Three floors of three columns (joints 4..12), unsymmetric stiffnesses that agree
+/// between the two ends of each member, beam loads, a cantilever moment at the ends
+/// of every floor, and a record for every bay in both load systems.
+FrameModel CantileverFrame() {
+    constexpr int N = 3, Last = 12;
+    FrameModel m;
+    EXPECT_EQ(SetUpFrame(m, "C", "3", "3"), std::nullopt);
+    for (int j = N + 1; j <= Last; ++j) {
+        const bool first = j % N == 1, last = j % N == 0, top = j > Last - N;
+        m.K[j] = {Cell(), first ? 0 : 2 + 0.5 * ((j - 1) % 4), last ? 0 : 2 + 0.5 * (j % 4),
+                  1 + 0.25 * (j % 5), top ? 0 : 1 + 0.25 * ((j + N) % 5)};
+        m.M1[j] = first ? 8.0 + j % 3 : -20.0 - (j - 1) % 7;
+        m.M2[j] = last ? -5.0 - j % 4 : 20.0 + j % 7;
+    }
+    for (int r = 1; r <= 6; ++r) { // floor (r + 1) / 2, bays 1 and 2
+        BayLoad& bay = m.BayLoads[r] = r % 2 ? Udl(10 + r, 5 + r) : Point(10 + r, 4, 15, 5 + r, 2);
+        bay.FloorNo = static_cast<std::int16_t>((r + 1) / 2);
+        bay.BayNo = static_cast<std::int16_t>(2 - r % 2);
+    }
+    return m;
+}
+
+// Each joint's end moments and each storey's column moments add up to 0, and the
+// bases carry every bay load: the beams' end-moment shears cancel in pairs.
+TEST(FrameCheck, ExactSolutionWithCantileversIsInEquilibrium) {
+    const FrameModel m = CantileverFrame();
+    const FrameCheck check = Checked(m);
+    ASSERT_TRUE(check.exact.solved) << check.exact.whyNot;
+    double largest = 0;
+    for (const auto& joint : check.exact.endMoments.moments) {
+        for (const Cell& moment : joint) {
+            largest = std::max(largest, std::fabs(moment.value()));
+        }
+    }
+    for (int j = 4; j <= 12; ++j) {
+        EXPECT_NEAR(check.jointSumExact[j], 0, 1e-9 * largest) << "joint " << j;
+        if (j % 3 == 2) { // no cantilever: the balance leaves nothing over
+            EXPECT_NEAR(check.jointSumOneCycle[j], 0, 1e-9 * largest) << "joint " << j;
+        }
+    }
+    EXPECT_EQ(check.exact.endMoments.moments[7][1].value(), -m.M1[7]);
+    EXPECT_EQ(check.exact.endMoments.moments[9][2].value(), -m.M2[9]);
+    for (int f = 1; f <= 3; ++f) {
+        EXPECT_NEAR(check.storeys.exact[f], 0, 1e-9 * largest) << "storey " << f;
+    }
+    double load = 0, carried = 0;
+    for (int r = 1; r <= 6; ++r) {
+        const BayLoad& b = m.BayLoads[r];
+        load += b.IsPointLoad ? b.Udl1 * b.LoadX + b.Udl2 * (b.SpanL - b.LoadX) + b.PointLoad1
+                              : b.Udl1 * b.SpanL;
+    }
+    for (const BaseReaction& base : check.bases) {
+        carried += base.vertical;
+        EXPECT_EQ(base.cantileverShearUnknown, base.joint != 2) << base.joint;
+    }
+    EXPECT_NEAR(carried, load, 1e-12 * load);
+    ExpectReached(check);
+}
+
+// On a 6 m span, end moments clockwise positive. P = 30 at x = 4 with ends −10 and
+// 20: the simple span's 30 × 4 × 2 / 6 = 40 under the load, less 10 × 2/6 + 20 × 4/6,
+// 70/3. 10 kN/m over the span with ends −20 and 40: left reaction 30 − 20/6 = 80/3,
+// shear 0 at 8/3, M = −20 + (80/3)² / 20 = 140/9. 12 kN/m over the left half: left
+// reaction 27, shear 0 at 2.25, M = 27² / 24 = 30.375; mirrored as w2 over the right
+// half. No load, ends −5 and 8: it hogs all along, least at the left end. Fixed-end
+// moments from the textbook: P a b² / L² and P a² b / L², wL²/12, and for a half
+// span loaded 11 wL²/192 = 24.75 at the loaded end and 5 wL²/192 = 11.25 at the other.
+TEST(BayStatics, LargestSaggingAndFixedEndMoments) {
+    const struct {
+        const char* name;
+        BayLoad bay;
+        double left, right, moment, x, femLeft, femRight;
+    } cases[] = {
+        {"point load right of midspan", Point(0, 0, 30, 6, 4), -10, 20, 70.0 / 3, 4, 40.0 / 3,
+         80.0 / 3},
+        {"uniform load, unequal ends", Udl(10, 6), -20, 40, 140.0 / 9, 8.0 / 3, 30, 30},
+        {"w1 over the left half", Point(12, 0, 0, 6, 3), 0, 0, 30.375, 2.25, 24.75, 11.25},
+        {"w2 over the right half", Point(0, 12, 0, 6, 3), 0, 0, 30.375, 3.75, 11.25, 24.75},
+        {"hogging all along", Udl(0, 6), -5, 8, -5, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const BayStatics s = BayStaticsOf(c.bay, c.left, c.right);
+        EXPECT_NEAR(s.maxSagging, c.moment, 1e-12 * 100) << c.name;
+        EXPECT_NEAR(s.maxSaggingX, c.x, 1e-12) << c.name;
+        EXPECT_NEAR(s.femLeft, c.femLeft, 1e-12 * 40) << c.name;
+        EXPECT_NEAR(s.femRight, c.femRight, 1e-12 * 40) << c.name;
+    }
+}
+
+// The bending moment here and the reports' midspan formula and reactions are two
+// derivations of one statics: with the same end moments they agree.
+TEST(BayStatics, AgreesWithTheBayReports) {
+    for (const BayLoad& bay : {Udl(10, 6), Point(4, 9, 15, 6, 4), Point(4, 9, 15, 6, 1.5),
+                               Point(0, 0, 12, 6, 0), Point(3, 0, 12, 6, 6)}) {
+        FrameModel m;
+        ASSERT_EQ(SetUpFrame(m, "B", "1", "2"), std::nullopt);
+        m.CM[3][2] = -20;
+        m.CM[4][1] = 25;
+        m.BayLoads[1] = bay;
+        ASSERT_EQ(ComputeBayResults(m), std::nullopt);
+        const BayStatics s = BayStaticsOf(bay, -20, 25);
+        EXPECT_NEAR(s.midspan, m.Midspan[1], 1e-12 * 100) << bay.LoadX;
+        EXPECT_DOUBLE_EQ(s.leftReaction, m.RML[1][1] - m.RDL[1][1]);
+        EXPECT_DOUBLE_EQ(s.rightReaction, m.RML[1][2] - m.RDL[1][2]);
+    }
+}
+
+// The portal's beam typed at both ends against its 12 kN/m on 6 m, wL²/12 = 36.
+TEST(FrameCheck, TypedLoadTermsAgainstTheBay) {
+    const struct {
+        const char* name;
+        double m2Left, m1RightStored;
+        bool mismatch;
+    } cases[] = {
+        {"as the load gives", 36, -36, false},
+        {"0.3 % high at the left", 36.1, -36, false},
+        {"0.6 % high at the left", 36.2, -36, true},
+        {"right end typed with the stored sign", 36, 36, true},
+    };
+    for (const auto& c : cases) {
+        FrameModel m = Portal(3, 1);
+        m.M2[3] = c.m2Left;
+        m.M1[4] = c.m1RightStored;
+        const BayCheck bay = Checked(m).bays.at(0);
+        EXPECT_EQ(bay.mismatch, c.mismatch) << c.name;
+        EXPECT_EQ(bay.typedRight, -c.m1RightStored) << c.name;
+    }
+}
+
+// Columns of negative stiffness under the portal's beam of k = 2. At k = −1.1 and
+// −1.5 the equations keep their one solution, but the repeated sweep, which converges
+// only while each joint's own term outweighs its neighbours', hovers or runs away.
+// At k = −1 the two joints' rows coincide: equal and opposite corner rotations
+// without sway cost nothing. Two floors of two columns whose right column line
+// joins nothing but itself: it turns and sways freely.
+TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
+    FrameModel floating;
+    ASSERT_EQ(SetUpFrame(floating, "F", "2", "2"), std::nullopt);
+    floating.K[3] = {Cell(), 0, 0, 1, 0};
+    floating.K[4] = {Cell(), 0, 0, 0, 1};
+    floating.K[6] = {Cell(), 0, 0, 1, 0};
+    floating.BayLoads[1] = floating.BayLoads[2] = Udl(0, 6);
+    floating.BayLoads[2].FloorNo = 2;
+    using Outcome = CycleCount::Outcome;
+    const struct {
+        const char* name;
+        FrameModel model;
+        Outcome outcome;
+        const char* why; // nullptr: solved
+    } cases[] = {{"hovering", Portal(-1.1, -1.1), Outcome::MoreThanLimit, nullptr},
+                 {"running away", Portal(-1.5, -1.5), Outcome::Diverged, nullptr},
+                 {"singular", Portal(-1, -1), Outcome::NotSolved, "negative"},
+                 {"a free column line", floating, Outcome::NotSolved, "mechanism"}};
+    for (const auto& c : cases) {
+        const FrameCheck check = Checked(c.model);
+        EXPECT_EQ(check.exact.solved, c.why == nullptr) << c.name;
+        EXPECT_NE(check.exact.whyNot.find(c.why ? c.why : ""), std::string::npos) << c.name;
+        for (const CycleCount& count : check.cycles) {
+            EXPECT_EQ(count.outcome, c.outcome) << c.name << " " << count.tolerance;
+        }
+        EXPECT_EQ(check.bases.size(), c.why ? 0u : 2u) << c.name;
+    }
+}
+
+} // namespace
