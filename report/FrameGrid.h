@@ -14,7 +14,7 @@ struct FrameGrid {
     static constexpr double BayWidth = 200;
     static constexpr double StoreyHeight = 150;
     static constexpr double Margin = 80; ///< room for cantilevers and labels left and right
-    static constexpr double Top = 70;    ///< room for the top floor's hogging moments
+    static constexpr double Top = 60;    ///< room for the top floor's hogging moments
 
     int floors = 0;
     int columns = 0;

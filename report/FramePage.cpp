@@ -38,8 +38,8 @@ svg text{font-family:sans-serif}
 @media print{body{margin:0;padding:0;max-width:none;font-size:10pt}table{font-size:7pt}h2{break-after:avoid}tr,figure{break-inside:avoid}}
 )";
 
-void AppendParagraph(std::string& out, std::string_view text, std::string_view cls = {}) {
-    out += cls.empty() ? "<p>" : "<p class=\"warning\">";
+void AppendParagraph(std::string& out, std::string_view text, bool warning = false) {
+    out += warning ? "<p class=\"warning\">" : "<p>";
     AppendEscaped(out, text);
     out += "</p>\n";
 }
@@ -79,7 +79,7 @@ void AppendIntroduction(std::string& out, const FrameModel& model, const FrameCh
                         "The frame has no unique solution: " + check.exact.whyNot +
                             " The picture shows the one cycle alone, and the columns of the exact "
                             "solution are empty.",
-                        "warning");
+                        true);
     }
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 constexpr double DiagramFraction = 0.35; ///< of a storey height, for the largest moment
 constexpr double LabelGap = 16;          ///< labels start this far from a joint
-constexpr double LegendHeight = 74;
+constexpr double LegendHeight = 84;
 constexpr double LeastWidth = 640; ///< room for the legend
 
 struct Picture {
@@ -145,13 +145,15 @@ void DrawLegend(const Picture& pic, double top, bool solved) {
     if (solved) {
         DrawLegendKey(pic, {x, top + 16}, "cycle", "one cycle, corrected moments");
     }
-    AppendLabel(pic.out, "legend", {x, top + 44}, Anchor::Start,
-                std::string(solved ? "Numbers: exact member-end moments (clockwise positive) at "
-                                     "the ends, the largest sagging moment in each span."
-                                   : "Numbers: member-end moments (clockwise positive) at the "
-                                     "ends, the midspan moment in each span."));
-    AppendLabel(pic.out, "legend", {x, top + 60}, Anchor::Start,
-                "kN·m. Scale: the largest moment drawn, " + NumberToText(pic.largest, PageDigits) +
+    const std::string_view numbers[] = {
+        solved ? "Numbers in kN·m: the exact member-end moments (clockwise positive) at the ends,"
+               : "Numbers in kN·m: the member-end moments (clockwise positive) at the ends,",
+        solved ? "the largest sagging moment of each span in bold."
+               : "the midspan moment of each span in bold."};
+    AppendLabel(pic.out, "legend", {x, top + 42}, Anchor::Start, numbers[0]);
+    AppendLabel(pic.out, "legend", {x, top + 56}, Anchor::Start, numbers[1]);
+    AppendLabel(pic.out, "legend", {x, top + 70}, Anchor::Start,
+                "Scale: the largest moment drawn, " + NumberToText(pic.largest, PageDigits) +
                     " kN·m, is " + NumberToText(DiagramFraction, PageDigits) +
                     " of a storey high.");
 }
