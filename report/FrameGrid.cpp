@@ -35,7 +35,8 @@ std::vector<int> BeamLoads(const FrameModel& model, const FrameCounts& counts) {
         const BayLoad& bay = model.BayLoads[r];
         if (bay.FloorNo >= 1 && bay.FloorNo <= counts.floors && bay.BayNo >= 1 &&
             bay.BayNo < counts.columns && bay.SpanL > 0) {
-            loads[static_cast<std::size_t>(bay.FloorNo * counts.columns + bay.BayNo)] = r;
+            const int beam = bay.FloorNo * counts.columns + bay.BayNo;
+            loads[static_cast<std::size_t>(beam)] = r;
         }
     }
     return loads;

@@ -25,7 +25,10 @@ struct FrameGrid {
 
     double width() const { return x.back() + Margin; }
     /// The record of the beam of floor f, bay b, or 0.
-    int recordOf(int f, int b) const { return beamLoad[static_cast<std::size_t>(f * columns + b)]; }
+    int recordOf(int f, int b) const {
+        const int beam = f * columns + b;
+        return beamLoad[static_cast<std::size_t>(beam)];
+    }
 };
 
 FrameGrid GridOf(const FrameModel& model);

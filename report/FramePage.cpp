@@ -126,7 +126,8 @@ void AppendCheckSections(std::string& out, const FrameModel& model, const FrameC
 
 std::string FramePageText(const FrameModel& model, const FrameCheck& check) {
     std::string out;
-    out.reserve(64 * 1024);
+    constexpr std::size_t ExpectedSize = 65536;
+    out.reserve(ExpectedSize);
     AppendHead(out, model);
     AppendIntroduction(out, model, check);
     AppendDiagram(out, model, check);

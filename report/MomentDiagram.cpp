@@ -87,7 +87,8 @@ void DrawEndLabel(const Picture& pic, const MomentShape& shape, bool atFirst) {
         return;
     }
     const MomentShape::Sample& s = atFirst ? shape.samples.front() : shape.samples.back();
-    const bool drawnPositive = s.moment * pic.scale > 0;
+    // A zero end draws nothing; its label goes where a negative one would not.
+    const bool drawnPositive = s.moment > 0;
     const std::string text = NumberToText(value, PageDigits);
     const double along = atFirst ? LabelGap : -LabelGap;
     const Anchor anchor = atFirst ? Anchor::Start : Anchor::End;
@@ -97,8 +98,8 @@ void DrawEndLabel(const Picture& pic, const MomentShape& shape, bool atFirst) {
         AppendLabel(pic.out, "label", {x, s.y - along}, anchor, text, true);
         return;
     }
-    const bool drawnDown = s.moment * pic.scale >= 0;
-    AppendLabel(pic.out, "label", {s.x + along, s.y + (drawnDown ? -4 : 12)}, anchor, text);
+    // Beams and cantilevers: above the member where the moment is drawn below it.
+    AppendLabel(pic.out, "label", {s.x + along, s.y + (s.moment >= 0 ? -4 : 12)}, anchor, text);
 }
 
 /// A beam's largest sagging moment (exact) or its midspan moment (one cycle)

@@ -39,7 +39,8 @@ void AddBeam(std::vector<MomentShape>& shapes, const FrameModel& model, const Fr
 /// 4) up to fN + i (member 3).
 void AddColumn(std::vector<MomentShape>& shapes, const FrameGrid& grid, const MemberTable& moments,
                int f, int i) {
-    const auto bottom = static_cast<std::size_t>((f - 1) * grid.columns + i);
+    const int joint = (f - 1) * grid.columns + i;
+    const auto bottom = static_cast<std::size_t>(joint);
     const Cell& low = moments[bottom][4];
     const Cell& high = moments[bottom + static_cast<std::size_t>(grid.columns)][3];
     if (!HasAny(low, high)) {
@@ -58,7 +59,8 @@ void AddColumn(std::vector<MomentShape>& shapes, const FrameGrid& grid, const Me
 void AddCantilevers(std::vector<MomentShape>& shapes, const FrameGrid& grid,
                     const MemberTable& moments, int f) {
     const double y = grid.y[static_cast<std::size_t>(f)];
-    const auto first = static_cast<std::size_t>(f * grid.columns + 1);
+    const int firstJoint = f * grid.columns + 1;
+    const auto first = static_cast<std::size_t>(firstJoint);
     const auto last = first + static_cast<std::size_t>(grid.columns) - 1;
     if (const Cell& m = moments[first][1]; !m.isEmpty()) {
         const double root = grid.x[1];

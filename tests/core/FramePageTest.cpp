@@ -85,8 +85,48 @@ MemberTable FrameEnds(const FrameModel& m, const MemberTable& all) {
     return moments;
 }
 
+/// The stand-in's bays: the reactions and the largest sagging moment (sampled)
+/// from the exact moments, the typed moments as those of the loads.
+std::vector<BayCheck> StandInBays(const FrameModel& model, const FrameModel& cycle,
+                                  FrameModel exact) {
+    exact.CM = exact.EndM;
+    EXPECT_EQ(ComputeBayResults(exact), std::nullopt);
+    std::vector<BayCheck> bays;
+    for (int r = 1; r <= CountsOf(model).totalBays; ++r) {
+        const BayLoad& bay = model.BayLoads[r];
+        const int j = BayLeftJoint(model, bay);
+        BayCheck b{r, bay.FloorNo, bay.BayNo};
+        b.leftReaction = exact.RML[r][1] - exact.RDL[r][1];
+        b.rightReaction = exact.RML[r][2] - exact.RDL[r][2];
+        b.midspanOneCycle = cycle.Midspan[r];
+        b.midspanExact = exact.Midspan[r];
+        for (double x : SpanSamples(bay, 600)) {
+            const double m = SpanMoment(bay, exact.CM[j][2], exact.CM[j + 1][1], x);
+            if (m > b.maxSagging) {
+                b.maxSagging = m;
+                b.maxSaggingX = x;
+            }
+        }
+        b.femLeft = b.typedLeft = model.M2[j];
+        b.femRight = b.typedRight = -model.M1[j + 1];
+        bays.push_back(b);
+    }
+    return bays;
+}
+
+/// Each storey's column end moments added up: member 3 above, member 4 below.
+FloorTable StoreySums(const FrameModel& model, const MemberTable& moments) {
+    const FrameCounts c = CountsOf(model);
+    FloorTable sums{};
+    for (int j = c.columns + 1; j <= c.lastJoint; ++j) {
+        const int f = (j - 1) / c.columns;
+        sums[f] = sums[f] + moments[j][3] + moments[j - c.columns][4];
+    }
+    return sums;
+}
+
 /// A stand-in for the check of a frame: the one cycle from the analysis, the
-/// exact answer by repeating the sweep, the bays from the exact moments.
+/// exact answer by repeating the sweep until it no longer changes.
 FrameCheck StandInCheck(const FrameModel& model) {
     FrameModel cycle = model, exact = model;
     EXPECT_EQ(RunAnalysis(cycle), std::nullopt);
@@ -104,26 +144,10 @@ FrameCheck StandInCheck(const FrameModel& model) {
     check.exact.endMoments.moments = FrameEnds(exact, exact.EndM);
     check.cycles = {{0.01, CycleCount::Outcome::Reached, 4},
                     {0.001, CycleCount::Outcome::MoreThanLimit, 0}};
-    exact.CM = exact.EndM;
-    EXPECT_EQ(ComputeBayResults(exact), std::nullopt);
+    check.storeys = {StoreySums(model, check.oneCycle.moments),
+                     StoreySums(model, check.exact.endMoments.moments)};
+    check.bays = StandInBays(model, cycle, exact);
     const FrameCounts c = CountsOf(model);
-    for (int r = 1; r <= c.totalBays; ++r) {
-        const BayLoad& bay = model.BayLoads[r];
-        BayCheck b{r, bay.FloorNo, bay.BayNo};
-        b.leftReaction = exact.RML[r][1] - exact.RDL[r][1];
-        b.rightReaction = exact.RML[r][2] - exact.RDL[r][2];
-        b.midspanOneCycle = cycle.Midspan[r];
-        b.midspanExact = exact.Midspan[r];
-        const int j = BayLeftJoint(model, bay);
-        for (double x : SpanSamples(bay, 600)) {
-            const double m = SpanMoment(bay, exact.CM[j][2], exact.CM[j + 1][1], x);
-            if (m > b.maxSagging) {
-                b.maxSagging = m;
-                b.maxSaggingX = x;
-            }
-        }
-        check.bays.push_back(b);
-    }
     for (int f = c.floors; f >= 1; --f) {
         for (int i = 1; i <= c.columns; ++i) {
             check.columns.push_back(
