@@ -1,5 +1,6 @@
 #include "model/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -174,7 +175,48 @@ std::optional<double> TextToNumber(std::string_view text) {
     return ReadDecimalNumber(s);
 }
 
-void AppendNumber(std::string& out, double value) {
+namespace {
+
+/// `significant` (no trailing zeros) × 10^exponent in the form 'd.dddE+xx'.
+void AppendExponentForm(std::string& out, std::string_view significant, int exponent) {
+    out.push_back(significant[0]);
+    if (significant.size() > 1) {
+        out.push_back('.');
+        out.append(significant.substr(1));
+    }
+    out.push_back('E');
+    out.push_back(exponent < 0 ? '-' : '+');
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude < 10) {
+        out.push_back('0');
+    }
+    char buf[8];
+    const auto result = std::to_chars(buf, buf + sizeof buf, magnitude);
+    out.append(buf, result.ptr);
+}
+
+/// The same number written out with a decimal point where it has a fraction.
+void AppendPointForm(std::string& out, std::string_view significant, int exponent) {
+    if (exponent < 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += significant;
+        return;
+    }
+    const auto intDigits = static_cast<std::size_t>(exponent) + 1;
+    if (significant.size() <= intDigits) {
+        out += significant;
+        out.append(intDigits - significant.size(), '0');
+    } else {
+        out += significant.substr(0, intDigits);
+        out.push_back('.');
+        out += significant.substr(intDigits);
+    }
+}
+
+} // namespace
+
+void AppendNumber(std::string& out, double value, int digits) {
     if (value == 0.0) {
         out.push_back('0'); // also a negative zero
         return;
@@ -183,58 +225,37 @@ void AppendNumber(std::string& out, double value) {
         out += std::isnan(value) ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");
         return;
     }
-    // 15 significant digits, correctly rounded: d.dddddddddddddde[+-]xx
+    // `digits` significant digits, correctly rounded: [-]d.ddd...e[+-]xx
+    digits = std::clamp(digits, 1, std::numeric_limits<double>::max_digits10);
     char buf[40];
     const auto result =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
     const std::string_view sci(buf, static_cast<std::size_t>(result.ptr - buf));
     const std::size_t ePos = sci.find('e');
     std::string_view mantissa = sci.substr(0, ePos);
     int exponent = 0;
     std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+'), sci.data() + sci.size(),
                     exponent);
-    bool negative = false;
     if (mantissa.front() == '-') {
-        negative = true;
+        out.push_back('-');
         mantissa.remove_prefix(1);
     }
     // Significant digits without the point and without trailing zeros.
-    std::string digits;
-    digits.push_back(mantissa[0]);
-    digits.append(mantissa.substr(2));
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
-    }
-    if (negative) {
-        out.push_back('-');
-    }
-    if (exponent < -4 || exponent >= 15) {
-        out.push_back(digits[0]);
-        if (digits.size() > 1) {
-            out.push_back('.');
-            out.append(digits, 1);
+    char significant[24];
+    std::size_t count = 0;
+    for (char c : mantissa) {
+        if (c != '.') {
+            significant[count++] = c;
         }
-        out.push_back('E');
-        out.push_back(exponent < 0 ? '-' : '+');
-        const int magnitude = exponent < 0 ? -exponent : exponent;
-        if (magnitude < 10) {
-            out.push_back('0');
-        }
-        out += std::to_string(magnitude);
-    } else if (exponent < 0) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out += digits;
+    }
+    while (count > 1 && significant[count - 1] == '0') {
+        --count;
+    }
+    const std::string_view shown(significant, count);
+    if (exponent < -4 || exponent >= digits) {
+        AppendExponentForm(out, shown, exponent);
     } else {
-        const auto intDigits = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= intDigits) {
-            out += digits;
-            out.append(intDigits - digits.size(), '0');
-        } else {
-            out.append(digits, 0, intDigits);
-            out.push_back('.');
-            out.append(digits, intDigits);
-        }
+        AppendPointForm(out, shown, exponent);
     }
 }
 
@@ -246,6 +267,16 @@ std::string NumberToText(double value) {
 
 std::string NumberToText(const Cell& cell) {
     return cell.isEmpty() ? std::string() : NumberToText(cell.value());
+}
+
+std::string NumberToText(double value, int digits) {
+    std::string text;
+    AppendNumber(text, value, digits);
+    return text;
+}
+
+std::string NumberToText(const Cell& cell, int digits) {
+    return cell.isEmpty() ? std::string() : NumberToText(cell.value(), digits);
 }
 
 std::optional<std::int16_t> TextToInt16(std::string_view text) {

@@ -22,6 +22,10 @@
 /// ('1E400'); numbers too small to represent read as zero of their sign.
 std::optional<double> TextToNumber(std::string_view text);
 
+/// Significant digits of the boxes and reports, and of the frame page.
+inline constexpr int ReportDigits = 15;
+inline constexpr int PageDigits = 6;
+
 /// The text a box or report shows for a number: up to 15 significant digits,
 /// no trailing zeros, '0' for both zeros, exponent form ('1E+15', '2.5E-05')
 /// when the decimal exponent is below -4 or 15 and above.
@@ -30,10 +34,16 @@ std::string NumberToText(double value);
 /// As above; an empty cell gives the empty text.
 std::string NumberToText(const Cell& cell);
 
+/// The same form with up to `digits` significant digits (1 to 17): the value is
+/// rounded to that many digits, to nearest with ties to even, and the exponent
+/// form starts at a decimal exponent of `digits` ('1.23457E+06' for 6 digits).
+std::string NumberToText(double value, int digits);
+std::string NumberToText(const Cell& cell, int digits);
+
 /// TextToNumber rounded to the nearest whole number, ties to the even one
 /// ('2.5' is 2, '3.5' is 4). No value when the text is beyond the range of a
 /// double or the result lies outside -32768 .. 32767.
 std::optional<std::int16_t> TextToInt16(std::string_view text);
 
-/// Appends NumberToText(value) to `out` without a temporary string.
-void AppendNumber(std::string& out, double value);
+/// Appends NumberToText(value, digits) to `out` without a temporary string.
+void AppendNumber(std::string& out, double value, int digits = ReportDigits);

@@ -1,0 +1,139 @@
+#include "report/FramePage.h"
+
+#include "model/NumberText.h"
+#include "report/HtmlText.h"
+#include "report/MomentDiagram.h"
+#include "report/PageTables.h"
+
+#include <string_view>
+
+namespace {
+
+// Generic font families only: the page loads nothing. Printed, the tables take
+// the width of an A4 page in a small type and the picture shrinks to fit.
+constexpr std::string_view StyleSheet =
+    R"(body{font-family:serif;margin:1.5em auto;max-width:60em;padding:0 1em;color:#000;background:#fff}
+h1{font-size:1.6em;margin:0 0 .3em}
+h2{font-size:1.2em;margin:1.4em 0 .4em}
+p{margin:.3em 0}
+p.warning{border:1px solid #a33;padding:.3em .5em;background:#fbecea}
+table{border-collapse:collapse;width:100%;margin:.4em 0 .8em;font-family:sans-serif;font-size:.8em}
+th,td{border:1px solid #999;padding:.15em .35em}
+th{background:#e8e8e8;font-weight:bold;text-align:center;vertical-align:bottom}
+td{text-align:right}
+tr.largest td{font-weight:bold;background:#fff1b8}
+figure{margin:.5em 0}
+svg{display:block;max-width:100%;height:auto;background:#fff}
+svg text{font-family:sans-serif}
+.frame{stroke:#444;stroke-width:2.5;fill:none}
+.stub{stroke:#444;stroke-width:2.5;stroke-dasharray:6 3;fill:none}
+.support{stroke:#444;stroke-width:1.2}
+.moment{fill:#c9daf3;fill-opacity:.75;stroke:#1d4f91;stroke-width:1.2;stroke-linejoin:round}
+.cycle{fill:none;stroke:#c0392b;stroke-width:1.2;stroke-dasharray:5 3;stroke-linejoin:round}
+.label{font-size:11px;fill:#163d70;stroke:#fff;stroke-width:3px;paint-order:stroke;stroke-linejoin:round}
+.span{font-weight:bold}
+.joint{font-size:8px;fill:#777}
+.legend{font-size:11px;fill:#000}
+@page{size:A4;margin:12mm}
+@media print{body{margin:0;padding:0;max-width:none;font-size:10pt}table{font-size:7pt}h2{break-after:avoid}tr,figure{break-inside:avoid}}
+)";
+
+void AppendParagraph(std::string& out, std::string_view text, bool warning = false) {
+    out += warning ? "<p class=\"warning\">" : "<p>";
+    AppendEscaped(out, text);
+    out += "</p>\n";
+}
+
+void AppendHeading(std::string& out, std::string_view text) {
+    out += "<h2>";
+    AppendEscaped(out, text);
+    out += "</h2>\n";
+}
+
+void AppendHead(std::string& out, const FrameModel& model) {
+    out += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n";
+    out += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>";
+    AppendEscaped(out, model.ProjectName);
+    out += " \xE2\x80\x93 frame check</title>\n<style>\n";
+    out += StyleSheet;
+    out += "</style>\n</head>\n<body>\n<h1>";
+    AppendEscaped(out, model.ProjectName);
+    out += "</h1>\n";
+}
+
+void AppendIntroduction(std::string& out, const FrameModel& model, const FrameCheck& check) {
+    const FrameCounts counts = CountsOf(model);
+    AppendParagraph(out, NumberToText(counts.floors) + " floors, " + NumberToText(counts.columns) +
+                             " columns per floor, " + NumberToText(counts.columns - 1) +
+                             " bays per floor; joints " + NumberToText(counts.columns + 1) +
+                             " to " + NumberToText(counts.lastJoint) +
+                             " on the floors, base joints 1 to " + NumberToText(counts.columns) +
+                             "; " + NumberToText(counts.totalBays) + " bay records.");
+    AppendParagraph(out, "Units as on the panels: loads in kN and kN/m, spans and positions in m, "
+                         "moments in kN·m.");
+    AppendParagraph(out, "Member-end moments act on the member end and are clockwise positive. "
+                         "Midspan and span moments are sagging positive, reactions are positive "
+                         "upward, and column forces are positive in compression.");
+    if (!check.exact.solved) {
+        AppendParagraph(out,
+                        "The frame has no unique solution: " + check.exact.whyNot +
+                            " The picture shows the one cycle alone, and the columns of the exact "
+                            "solution are empty.",
+                        true);
+    }
+}
+
+void AppendDiagram(std::string& out, const FrameModel& model, const FrameCheck& check) {
+    AppendHeading(out, "Bending moments");
+    out += "<figure>\n";
+    AppendMomentDiagram(out, model, check);
+    out += "<figcaption>";
+    AppendEscaped(out, check.exact.solved
+                           ? "Bending moments of the exact solution, with the one cycle's "
+                             "corrected moments dashed. Storeys are drawn of equal height and "
+                             "bays as wide as floor 1's spans."
+                           : "Bending moments of the one cycle. Storeys are drawn of equal height "
+                             "and bays as wide as floor 1's spans.");
+    out += "</figcaption>\n</figure>\n";
+}
+
+void AppendCheckSections(std::string& out, const FrameModel& model, const FrameCheck& check) {
+    AppendHeading(out, "Cycles to the exact solution");
+    AppendParagraph(out, "Cycles of sweep and storey moments needed until every end moment, base "
+                         "ends included, lies within the tolerance times the largest exact end "
+                         "moment. The program runs one.");
+    AppendCycleTable(out, check);
+    AppendHeading(out, "Member-end moments");
+    AppendParagraph(out, "Member 1 is the left beam, 2 the right beam, 3 the column below and 4 "
+                         "the column above; a cantilever is member 1 or 2 of a floor's end joint, "
+                         "and the base ends are member 4 of base joints.");
+    AppendEndMomentTable(out, model, check);
+    AppendHeading(out, "Storeys");
+    AppendStoreyTable(out, model, check);
+    AppendHeading(out, "Bays");
+    AppendParagraph(out, "Reactions and the largest sagging moment from the exact end moments. "
+                         "Fixed-end moments of each bay's loads are written as M2 and M1 are "
+                         "typed; a mark shows where the typed moments differ by more than 0.5 %.");
+    AppendBayTable(out, check);
+    AppendHeading(out, "Columns and bases");
+    AppendParagraph(out, "Storey heights are not input, so no horizontal reactions or column "
+                         "shears are given. A cantilever's moment is typed but not its shear, "
+                         "which the forces below it then leave out, as noted.");
+    AppendColumnTables(out, check);
+}
+
+} // namespace
+
+std::string FramePageText(const FrameModel& model, const FrameCheck& check) {
+    std::string out;
+    constexpr std::size_t ExpectedSize = 65536;
+    out.reserve(ExpectedSize);
+    AppendHead(out, model);
+    AppendIntroduction(out, model, check);
+    AppendDiagram(out, model, check);
+    AppendCheckSections(out, model, check);
+    AppendHeading(out, "Input as typed");
+    AppendInputTables(out, model);
+    out += "</body>\n</html>\n";
+    return out;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "analysis/FrameCheck.h"
+#include "model/FrameModel.h"
+
+#include <string>
+
+/// The frame page, NAME.html, of an analysed model and its check: one HTML5
+/// document in UTF-8 with its style sheet inside, no script and no reference to
+/// any other file, readable on screen and printed on A4. Lines end with LF.
+///
+/// In order: the name, the counts, the units and the sign conventions; the
+/// moment diagram (AppendMomentDiagram); the tables "cycles", "end-moments",
+/// "storeys", "bays", "columns" and "bases" (PageTables.h); and the input as
+/// typed, "input-joints" and "input-bays". Every text from the input is
+/// escaped; numbers have 6 significant digits (NumberToText with PageDigits).
+/// Without an exact solution the page says why, and the exact columns are empty.
+std::string FramePageText(const FrameModel& model, const FrameCheck& check);

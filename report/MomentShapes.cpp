@@ -1,0 +1,105 @@
+#include "report/MomentShapes.h"
+
+#include "report/SpanMoment.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int SpanSegments = 24;
+
+bool HasAny(const Cell& a, const Cell& b) {
+    return !a.isEmpty() || !b.isEmpty();
+}
+
+/// The beam of floor f, bay b: from joint j = fN + b (its member 2) to j + 1 (member 1).
+void AddBeam(std::vector<MomentShape>& shapes, const FrameModel& model, const FrameGrid& grid,
+             const MemberTable& moments, int f, int b) {
+    const int j = f * grid.columns + b;
+    const Cell& left = moments[static_cast<std::size_t>(j)][2];
+    const Cell& right = moments[static_cast<std::size_t>(j) + 1][1];
+    const int record = grid.recordOf(f, b);
+    if (!HasAny(left, right) && record == 0) {
+        return;
+    }
+    BayLoad unloaded;
+    unloaded.SpanL = 1;
+    const BayLoad& bay = record > 0 ? model.BayLoads[static_cast<std::size_t>(record)] : unloaded;
+    MomentShape shape{MomentShape::Kind::Beam, 0, 1, {}, left, right, record};
+    const double x0 = grid.x[static_cast<std::size_t>(b)];
+    const double width = grid.x[static_cast<std::size_t>(b) + 1] - x0;
+    const double y = grid.y[static_cast<std::size_t>(f)];
+    for (double x : SpanSamples(bay, SpanSegments)) {
+        shape.samples.push_back({x0 + x / bay.SpanL * width, y, SpanMoment(bay, left, right, x)});
+    }
+    shapes.push_back(std::move(shape));
+}
+
+/// The column of storey f on column line i: from joint (f − 1)N + i (its member
+/// 4) up to fN + i (member 3).
+void AddColumn(std::vector<MomentShape>& shapes, const FrameGrid& grid, const MemberTable& moments,
+               int f, int i) {
+    const int joint = (f - 1) * grid.columns + i;
+    const auto bottom = static_cast<std::size_t>(joint);
+    const Cell& low = moments[bottom][4];
+    const Cell& high = moments[bottom + static_cast<std::size_t>(grid.columns)][3];
+    if (!HasAny(low, high)) {
+        return;
+    }
+    const double x = grid.x[static_cast<std::size_t>(i)];
+    MomentShape shape{MomentShape::Kind::Column, 1, 0, {}, low, high, 0};
+    shape.samples.push_back({x, grid.y[static_cast<std::size_t>(f) - 1], low.value()});
+    shape.samples.push_back({x, grid.y[static_cast<std::size_t>(f)], -high.value()});
+    shapes.push_back(std::move(shape));
+}
+
+/// A cantilever at a floor's first joint (member 1, to the left) or last joint
+/// (member 2, to the right). Its root is the member's right or left end, where
+/// the sagging moment is −M or +M.
+void AddCantilevers(std::vector<MomentShape>& shapes, const FrameGrid& grid,
+                    const MemberTable& moments, int f) {
+    const double y = grid.y[static_cast<std::size_t>(f)];
+    const int firstJoint = f * grid.columns + 1;
+    const auto first = static_cast<std::size_t>(firstJoint);
+    const auto last = first + static_cast<std::size_t>(grid.columns) - 1;
+    if (const Cell& m = moments[first][1]; !m.isEmpty()) {
+        const double root = grid.x[1];
+        MomentShape shape{MomentShape::Kind::Cantilever, 0, 1, {}, Cell(), m, 0};
+        shape.samples = {{root - CantileverLength, y, 0}, {root, y, -m.value()}};
+        shapes.push_back(std::move(shape));
+    }
+    if (const Cell& m = moments[last][2]; !m.isEmpty()) {
+        const double root = grid.x.back();
+        MomentShape shape{MomentShape::Kind::Cantilever, 0, 1, {}, m, Cell(), 0};
+        shape.samples = {{root, y, m.value()}, {root + CantileverLength, y, 0}};
+        shapes.push_back(std::move(shape));
+    }
+}
+
+} // namespace
+
+std::vector<MomentShape> MomentShapes(const FrameModel& model, const FrameGrid& grid,
+                                      const MemberTable& moments) {
+    std::vector<MomentShape> shapes;
+    for (int f = 1; f <= grid.floors; ++f) {
+        for (int b = 1; b < grid.columns; ++b) {
+            AddBeam(shapes, model, grid, moments, f, b);
+        }
+        for (int i = 1; i <= grid.columns; ++i) {
+            AddColumn(shapes, grid, moments, f, i);
+        }
+        AddCantilevers(shapes, grid, moments, f);
+    }
+    return shapes;
+}
+
+double LargestMoment(const std::vector<MomentShape>& shapes) {
+    double largest = 0;
+    for (const MomentShape& shape : shapes) {
+        for (const MomentShape::Sample& sample : shape.samples) {
+            const double size = std::fabs(sample.moment);
+            largest = std::isfinite(size) && size > largest ? size : largest;
+        }
+    }
+    return largest;
+}

@@ -1,0 +1,340 @@
+// The frame page: its numbers, its escaping, the shape of its tables that other
+// tools read, and the moment along a beam that its picture draws.
+#include "report/FramePage.h"
+
+#include "analysis/Calculate.h"
+#include "analysis/FrameCheck.h"
+#include "analysis/JointMembers.h"
+#include "analysis/Stages.h"
+#include "model/FrameSetup.h"
+#include "model/NumberText.h"
+#include "report/BayResults.h"
+#include "report/SpanMoment.h"
+#include "report/SvgText.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+/// `floors` × `columns` with beams stiffer than columns, a UDL on every bay
+/// (spans 6, 5, 7, ... m) typed as wL²/12, one point-load bay on floor 1, and a
+/// cantilever at the first joint of floor 2 (M1 typed there, no k1).
+FrameModel PageFrame(const char* name, int floors, int columns) {
+    FrameModel m;
+    EXPECT_EQ(SetUpFrame(m, name, std::to_string(floors), std::to_string(columns)), std::nullopt);
+    const auto span = [](int b) { return 5.0 + (b * 2 % 3); };
+    int record = 0;
+    for (int f = 1; f <= floors; ++f) {
+        for (int b = 1; b < columns; ++b) {
+            const double l = span(b), w = f == floors ? 12 : 20;
+            const bool point = f == 1 && b == 1;
+            m.BayLoads[++record] = {static_cast<std::int16_t>(point ? -1 : 0),
+                                    static_cast<std::int16_t>(b),
+                                    static_cast<std::int16_t>(f),
+                                    w,
+                                    w,
+                                    point ? 60.0 : 0.0,
+                                    l,
+                                    point ? 2.0 : 0.0};
+            const double a = point ? 2 : 0, c = l - a, p = point ? 60 : 0;
+            const int j = f * columns + b;
+            m.M2[j] = w * l * l / 12 + p * a * c * c / (l * l);
+            m.M1[j + 1] = -(w * l * l / 12 + p * a * a * c / (l * l));
+        }
+        for (int i = 1; i <= columns; ++i) {
+            const int j = f * columns + i;
+            m.K[j] = {Cell(), i == 1 ? 0 : 2.0, i == columns ? 0 : 2.0, 1.5 - 0.1 * f,
+                      f == floors ? 0 : 1.4 - 0.1 * f};
+        }
+    }
+    if (floors >= 2) {
+        m.M1[2 * columns + 1] = -15.0; // the cantilever, typed 15
+    }
+    return m;
+}
+
+/// The ends that the frame has of `all` (the balance fills all four members of a
+/// joint), the base end of the column above each base joint, and the cantilever.
+MemberTable FrameEnds(const FrameModel& m, const MemberTable& all) {
+    const FrameCounts c = CountsOf(m);
+    MemberTable moments{};
+    for (int f = 1; f <= c.floors; ++f) {
+        for (int j = m.FloorJoints[f].First; j <= m.FloorJoints[f].Last; ++j) {
+            for (const MemberEnd& end : MembersOf(c, m.FloorJoints[f], f, j)) {
+                moments[j][end.member] = all[j][end.member];
+            }
+        }
+    }
+    for (int i = 1; i <= c.columns; ++i) {
+        moments[i][4] = m.K[i + c.columns][3] * (m.MRot1[i + c.columns] + m.FloorM1[1]);
+    }
+    for (int f = 1; f <= c.floors; ++f) {
+        const int first = f * c.columns + 1;
+        if (m.M1[first] != 0) {
+            moments[first][1] = -m.M1[first];
+        }
+    }
+    return moments;
+}
+
+/// The stand-in's bays: the reactions and the largest sagging moment (sampled)
+/// from the exact moments, the typed moments as those of the loads.
+std::vector<BayCheck> StandInBays(const FrameModel& model, const FrameModel& cycle,
+                                  FrameModel exact) {
+    exact.CM = exact.EndM;
+    EXPECT_EQ(ComputeBayResults(exact), std::nullopt);
+    std::vector<BayCheck> bays;
+    for (int r = 1; r <= CountsOf(model).totalBays; ++r) {
+        const BayLoad& bay = model.BayLoads[r];
+        const int j = BayLeftJoint(model, bay);
+        BayCheck b{r, bay.FloorNo, bay.BayNo};
+        b.leftReaction = exact.RML[r][1] - exact.RDL[r][1];
+        b.rightReaction = exact.RML[r][2] - exact.RDL[r][2];
+        b.midspanOneCycle = cycle.Midspan[r];
+        b.midspanExact = exact.Midspan[r];
+        for (double x : SpanSamples(bay, 600)) {
+            const double m = SpanMoment(bay, exact.CM[j][2], exact.CM[j + 1][1], x);
+            if (m > b.maxSagging) {
+                b.maxSagging = m;
+                b.maxSaggingX = x;
+            }
+        }
+        b.femLeft = b.typedLeft = model.M2[j];
+        b.femRight = b.typedRight = -model.M1[j + 1];
+        bays.push_back(b);
+    }
+    return bays;
+}
+
+/// Each storey's column end moments added up: member 3 above, member 4 below.
+FloorTable StoreySums(const FrameModel& model, const MemberTable& moments) {
+    const FrameCounts c = CountsOf(model);
+    FloorTable sums{};
+    for (int j = c.columns + 1; j <= c.lastJoint; ++j) {
+        const int f = (j - 1) / c.columns;
+        sums[f] = sums[f] + moments[j][3] + moments[j - c.columns][4];
+    }
+    return sums;
+}
+
+/// A stand-in for the check of a frame: the one cycle from the analysis, the
+/// exact answer by repeating the sweep until it no longer changes.
+FrameCheck StandInCheck(const FrameModel& model) {
+    FrameModel cycle = model, exact = model;
+    EXPECT_EQ(RunAnalysis(cycle), std::nullopt);
+    EXPECT_FALSE(PrepareJoints(exact) || ComputeStoreySway(exact));
+    FloorTable storey = exact.FloorM0;
+    for (int sweep = 0; sweep < 300; ++sweep) {
+        SweepRotationMoments(exact, storey);
+        storey = {};
+        AddStoreyMoments(exact, exact.MRotWork, storey);
+    }
+    EXPECT_FALSE(SnapshotFirstCycle(exact) || ComputeEndMoments(exact));
+    FrameCheck check;
+    check.exact.solved = true;
+    check.oneCycle.moments = FrameEnds(cycle, cycle.CM);
+    check.exact.endMoments.moments = FrameEnds(exact, exact.EndM);
+    check.cycles = {{0.01, CycleCount::Outcome::Reached, 4},
+                    {0.001, CycleCount::Outcome::MoreThanLimit, 0}};
+    check.storeys = {StoreySums(model, check.oneCycle.moments),
+                     StoreySums(model, check.exact.endMoments.moments)};
+    check.bays = StandInBays(model, cycle, exact);
+    const FrameCounts c = CountsOf(model);
+    for (int f = c.floors; f >= 1; --f) {
+        for (int i = 1; i <= c.columns; ++i) {
+            check.columns.push_back(
+                {f * c.columns + i, f, 10.0 * (c.floors - f + 1) * i, f == 2 && i == 1});
+        }
+    }
+    for (int i = 1; i <= c.columns; ++i) {
+        check.bases.push_back(
+            {i, 10.0 * c.floors * i, check.exact.endMoments.moments[i][4], i == 1});
+    }
+    return check;
+}
+
+/// Every table of the page: its id and its rows of cell texts, the header first.
+std::vector<std::pair<std::string, std::vector<std::vector<std::string>>>>
+Tables(const std::string& page) {
+    std::vector<std::pair<std::string, std::vector<std::vector<std::string>>>> tables;
+    for (std::size_t at = page.find("<table id=\""); at != std::string::npos;
+         at = page.find("<table id=\"", at + 1)) {
+        const std::size_t idEnd = page.find('"', at + 11);
+        auto& [id, rows] = tables.emplace_back(page.substr(at + 11, idEnd - at - 11),
+                                               std::vector<std::vector<std::string>>{});
+        const std::string body = page.substr(idEnd, page.find("</table>", at) - idEnd);
+        for (std::size_t row = body.find("<tr"); row != std::string::npos;
+             row = body.find("<tr", row + 1)) {
+            auto& cells = rows.emplace_back();
+            const std::string line = body.substr(row, body.find("</tr>", row) - row);
+            for (std::size_t cell = line.find("<t", 3); cell != std::string::npos;
+                 cell = line.find("<t", cell + 1)) {
+                const std::size_t start = cell + 4;
+                cells.push_back(line.substr(start, line.find("</t", start) - start));
+            }
+        }
+    }
+    return tables;
+}
+
+/// Writes a page where VELMORA_PAGE_OUT names a folder, to look at or render.
+void Keep(const std::string& file, const std::string& page) {
+    if (const char* folder = std::getenv("VELMORA_PAGE_OUT")) {
+        std::ofstream(std::filesystem::path(folder) / file, std::ios::binary) << page;
+    }
+}
+
+TEST(FramePage, NumbersHaveSixSignificantDigitsInTheReportsForm) {
+    const std::pair<double, const char*> rows[] = {{1234567, "1.23457E+06"},
+                                                   {999999.5, "1E+06"},
+                                                   {999999, "999999"},
+                                                   {123456.5, "123456"},
+                                                   {-0.0, "0"},
+                                                   {0.000123456789, "0.000123457"},
+                                                   {0.00001, "1E-05"},
+                                                   {-2.5e-7, "-2.5E-07"},
+                                                   {0.1 + 0.2, "0.3"},
+                                                   {-41.999999, "-42"},
+                                                   {5e-324, "4.94066E-324"},
+                                                   {1.7976931348623157e308, "1.79769E+308"}};
+    for (const auto& [value, text] : rows) {
+        EXPECT_EQ(NumberToText(value, PageDigits), text) << text;
+    }
+    EXPECT_EQ(NumberToText(Cell(), PageDigits), "");
+    for (double value : {0.1 + 0.2, 1234567.891, -2.5e-10, 1e15, 999999999999999.9, 1.0 / 3}) {
+        EXPECT_EQ(NumberToText(value, ReportDigits), NumberToText(value)) << value;
+    }
+}
+
+TEST(FramePage, CoordinatesAreTenthsWrittenTheSameEverywhere) {
+    const std::pair<double, const char*> rows[] = {
+        {12.04, "12"},   {12.05, "12.1"},      {-0.04, "0"},
+        {-3.25, "-3.3"}, {1e20, "1000000000"}, {std::numeric_limits<double>::quiet_NaN(), "0"}};
+    for (const auto& [value, text] : rows) {
+        std::string out;
+        AppendCoordinate(out, value);
+        EXPECT_EQ(out, text) << text;
+    }
+}
+
+// The picture's curve, from the loads and the end moments, meets the midspan
+// moment that the reports form by their own formulas, in both load systems.
+TEST(FramePage, SpanMomentMeetsTheReportsMidspanMoment) {
+    FrameModel m = PageFrame("S", 2, 3);
+    ASSERT_EQ(RunAnalysis(m), std::nullopt);
+    for (int r = 1; r <= CountsOf(m).totalBays; ++r) {
+        const BayLoad& bay = m.BayLoads[r];
+        const int j = BayLeftJoint(m, bay);
+        const double left = m.CM[j][2], right = m.CM[j + 1][1];
+        EXPECT_NEAR(SpanMoment(bay, left, right, bay.SpanL / 2), m.Midspan[r], 1e-9) << r;
+        EXPECT_NEAR(SpanMoment(bay, left, right, 0), left, 1e-12) << r;
+        EXPECT_NEAR(SpanMoment(bay, left, right, bay.SpanL), -right, 1e-12) << r;
+    }
+    const std::vector<double> xs = SpanSamples(m.BayLoads[1], 24);
+    EXPECT_EQ(xs.size(), 26u); // X = 2 of L = 6 falls between two steps
+    EXPECT_TRUE(std::is_sorted(xs.begin(), xs.end()));
+}
+
+// Whatever a name holds stays text; the setup refuses '<', which the name then
+// gets here directly.
+TEST(FramePage, EscapesEveryTypedText) {
+    FrameModel m = PageFrame("A&B's", 1, 2);
+    FrameCheck check = StandInCheck(m);
+    m.ProjectName = "A&B's <b>\"x\"";
+    check.exact.solved = false;
+    check.exact.whyNot = "Storey 1 <sways> freely & \"alone\".";
+    const std::string page = FramePageText(m, check);
+    const std::string escaped = "A&amp;B&#39;s &lt;b&gt;&quot;x&quot;";
+    EXPECT_NE(page.find("<title>" + escaped), std::string::npos);
+    EXPECT_NE(page.find("<h1>" + escaped + "</h1>"), std::string::npos);
+    EXPECT_NE(page.find("aria-label=\"Moment diagram of " + escaped + "\""), std::string::npos);
+    EXPECT_NE(page.find("Storey 1 &lt;sways&gt; freely &amp; &quot;alone&quot;."),
+              std::string::npos);
+    EXPECT_EQ(page.find("<b>"), std::string::npos);
+}
+
+const std::pair<const char*, std::size_t> TableShapes[] = {
+    {"cycles", 2},  {"end-moments", 7}, {"storeys", 3},      {"bays", 14},
+    {"columns", 4}, {"bases", 4},       {"input-joints", 7}, {"input-bays", 9}};
+
+TEST(FramePage, TablesComeInOrderWithTheirColumnsAndRows) {
+    const FrameModel m = PageFrame("TABLES", 3, 4);
+    const FrameCheck check = StandInCheck(m);
+    const std::string page = FramePageText(m, check);
+    Keep("TABLES.html", page);
+    const auto tables = Tables(page);
+    ASSERT_EQ(tables.size(), std::size(TableShapes));
+    for (std::size_t t = 0; t < tables.size(); ++t) {
+        EXPECT_EQ(tables[t].first, TableShapes[t].first);
+        for (const auto& row : tables[t].second) {
+            EXPECT_EQ(row.size(), TableShapes[t].second) << tables[t].first;
+        }
+    }
+    // Every beam and column end of 3 × 4 (18 beam ends, 24 column ends with the base
+    // ends) and the cantilever; joints rising, the largest difference marked once.
+    const auto& ends = tables[1].second;
+    ASSERT_EQ(ends.size(), 1u + 18 + 24 + 1);
+    EXPECT_EQ(ends[1][0] + "/" + ends[1][1], "1/4");
+    std::string firstJoint;
+    for (std::size_t r = 5; r <= 8; ++r) {
+        firstJoint += ends[r][0] + "/" + ends[r][1] + " ";
+    }
+    EXPECT_EQ(firstJoint, "5/2 5/3 5/4 6/1 "); // no left beam at a floor's first joint
+    int marked = 0;
+    double largest = 0, markedDifference = 0;
+    for (std::size_t r = 1; r < ends.size(); ++r) {
+        const double difference = std::fabs(*TextToNumber(ends[r][4]));
+        largest = std::max(largest, difference);
+        if (ends[r][6] == "largest") {
+            ++marked;
+            markedDifference = difference;
+        }
+    }
+    EXPECT_EQ(marked, 1);
+    EXPECT_EQ(markedDifference, largest);
+    EXPECT_EQ(tables[0].second[1][0] + " " + tables[0].second[2][1], "1 % more than 1000");
+    EXPECT_EQ(tables[6].second[5][5], "15"); // joint 9's cantilever, M1 as typed
+    EXPECT_EQ(tables[7].second[1][3], "Point load");
+}
+
+TEST(FramePage, WithoutAnExactSolutionTheExactColumnsAreEmpty) {
+    const FrameModel m = PageFrame("SINGULAR", 2, 3);
+    FrameCheck check = StandInCheck(m);
+    check.exact.solved = false;
+    check.exact.whyNot = "The storey 2 columns have no stiffness.";
+    const std::string page = FramePageText(m, check);
+    Keep("SINGULAR.html", page);
+    EXPECT_NE(page.find("no unique solution: The storey 2 columns"), std::string::npos);
+    EXPECT_EQ(page.find("class=\"cycle\""), std::string::npos); // the one cycle drawn alone
+    const auto tables = Tables(page);
+    const std::pair<std::size_t, std::vector<std::size_t>> exactColumns[] = {
+        {1, {3, 4, 5}}, {2, {2}}, {3, {3, 4, 6, 7, 8}}, {4, {2}}, {5, {1, 2}}};
+    for (const auto& [t, columns] : exactColumns) {
+        for (std::size_t r = 1; r < tables[t].second.size(); ++r) {
+            for (std::size_t c : columns) {
+                EXPECT_EQ(tables[t].second[r][c], "") << tables[t].first << " " << r << " " << c;
+            }
+        }
+    }
+}
+
+TEST(FramePage, LoadsNothingAndRunsNothing) {
+    const FrameModel m = PageFrame("PLAIN", 6, 17);
+    const std::string page = FramePageText(m, StandInCheck(m));
+    Keep("PLAIN.html", page);
+    EXPECT_TRUE(page.starts_with("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset"));
+    for (const char* reference : {"<script", "http", "url(", "@import", "src=", "href="}) {
+        EXPECT_EQ(page.find(reference), std::string::npos) << reference;
+    }
+    EXPECT_EQ(page.find('\r'), std::string::npos);
+}
+
+} // namespace
