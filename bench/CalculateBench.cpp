@@ -1,6 +1,6 @@
 // Times the calculate command on the two largest frames the table limits allow,
 // with every joint and every bay filled in.
-#include "analysis/Calculate.h"
+#include "calculate/Calculate.h"
 #include "analysis/FrameCheck.h"
 #include "model/FrameSetup.h"
 #include "report/ReportWriter.h"

@@ -13,9 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::array<std::string_view, 4> Suffixes = {".txt", "-corrected.txt", "-midspan.txt",
-                                                      "-columnload.txt"};
-
 /// The path in UTF-8, as the window shows messages; on Windows path::string()
 /// would give the ANSI code page, and fail on a name that it cannot hold.
 std::string Quoted(const fs::path& path) {
@@ -70,7 +67,9 @@ std::optional<std::string> CheckTarget(const fs::path& report) {
     return "The report " + Quoted(report) + " could not be written: " + reason + ".";
 }
 
-void RemoveAll(const std::array<fs::path, 4>& paths) {
+using Paths = std::vector<fs::path>;
+
+void RemoveAll(const Paths& paths) {
     for (const fs::path& path : paths) {
         if (!path.empty()) {
             std::error_code ignored;
@@ -79,13 +78,12 @@ void RemoveAll(const std::array<fs::path, 4>& paths) {
     }
 }
 
-/// Renames the four finished files onto the reports. The reports of an earlier
+/// Renames the finished files onto the reports. The reports of an earlier
 /// run are first moved aside and restored if any rename fails, so the folder
 /// holds either the whole old set or the whole new one.
-std::optional<std::string> PutInPlace(std::array<fs::path, 4>& finished,
-                                      const std::array<fs::path, 4>& reports,
+std::optional<std::string> PutInPlace(Paths& finished, const Paths& reports,
                                       const fs::path& folder) {
-    std::array<fs::path, 4> previous;
+    Paths previous(reports.size());
     std::optional<std::string> fault;
     std::size_t moved = 0;
     std::size_t placed = 0;
@@ -137,18 +135,29 @@ std::optional<std::string> PutInPlace(std::array<fs::path, 4>& finished,
 
 } // namespace
 
-std::array<fs::path, 4> ReportPaths(const FrameModel& model, const fs::path& folder) {
-    std::array<fs::path, 4> paths;
-    for (std::size_t i = 0; i < paths.size(); ++i) {
+std::vector<ReportFile> TextReports(const FrameModel& model) {
+    std::vector<ReportFile> files;
+    files.push_back({".txt", MainReportText(model)});
+    files.push_back({"-corrected.txt", CorrectedReportText(model)});
+    files.push_back({"-midspan.txt", MidspanReportText(model)});
+    files.push_back({"-columnload.txt", ColumnLoadReportText(model)});
+    return files;
+}
+
+Paths ReportPaths(const FrameModel& model, const std::vector<ReportFile>& files,
+                  const fs::path& folder) {
+    Paths paths;
+    for (const ReportFile& file : files) {
         // The name is UTF-8, as the window gives it: a path made from char8_t reads it
         // so on every system, from char it would be the ANSI code page on Windows.
-        const std::string name = model.ProjectName + std::string(Suffixes[i]);
-        paths[i] = folder / fs::path(std::u8string(name.begin(), name.end()));
+        const std::string name = model.ProjectName + std::string(file.suffix);
+        paths.push_back(folder / fs::path(std::u8string(name.begin(), name.end())));
     }
     return paths;
 }
 
-ReportFiles WriteReports(const FrameModel& model, const fs::path& folder) {
+ReportFiles WriteReports(const FrameModel& model, const std::vector<ReportFile>& files,
+                         const fs::path& folder) {
     ReportFiles result;
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
@@ -156,16 +165,13 @@ ReportFiles WriteReports(const FrameModel& model, const fs::path& folder) {
                        " does not exist. Create it, then press CALCULATE again.";
         return result;
     }
-    const std::array<fs::path, 4> reports = ReportPaths(model, folder);
-    const std::array<std::string, 4> texts = {MainReportText(model), CorrectedReportText(model),
-                                              MidspanReportText(model),
-                                              ColumnLoadReportText(model)};
-    std::array<fs::path, 4> temporary;
+    const Paths reports = ReportPaths(model, files, folder);
+    Paths temporary(reports.size());
     for (std::size_t i = 0; i < reports.size(); ++i) {
         auto fault = CheckTarget(reports[i]);
         if (!fault) {
             temporary[i] = TemporaryPath(folder, static_cast<int>(i) + 1);
-            fault = WriteFile(temporary[i], reports[i], texts[i]);
+            fault = WriteFile(temporary[i], reports[i], files[i].text);
         }
         if (fault) {
             RemoveAll(temporary);
@@ -173,7 +179,7 @@ ReportFiles WriteReports(const FrameModel& model, const fs::path& folder) {
             return result;
         }
     }
-    // Every report is complete: only now replace the reports of an earlier run.
+    // Every file is complete: only now replace the files of an earlier run.
     if (auto fault = PutInPlace(temporary, reports, folder)) {
         result.error = fault;
         return result;

@@ -1,6 +1,6 @@
 #include "ui/Form1.h"
 
-#include "analysis/Calculate.h"
+#include "calculate/Calculate.h"
 #include "model/FrameSetup.h"
 #include "report/ReportFolder.h"
 #include "ui/BoxText.h"

@@ -3,9 +3,9 @@
 #include "analysis/FrameCheck.h"
 
 #include "TestSupport.h"
+#include "analysis/BayResults.h"
 #include "analysis/BayStatics.h"
-#include "analysis/Calculate.h"
-#include "report/BayResults.h"
+#include "calculate/Calculate.h"
 
 #include <algorithm>
 #include <cmath>

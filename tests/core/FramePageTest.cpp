@@ -2,13 +2,13 @@
 // tools read, and the moment along a beam that its picture draws.
 #include "report/FramePage.h"
 
-#include "analysis/Calculate.h"
+#include "analysis/BayResults.h"
 #include "analysis/FrameCheck.h"
 #include "analysis/JointMembers.h"
 #include "analysis/Stages.h"
+#include "calculate/Calculate.h"
 #include "model/FrameSetup.h"
 #include "model/NumberText.h"
-#include "report/BayResults.h"
 #include "report/SpanMoment.h"
 #include "report/SvgText.h"
 
@@ -52,7 +52,7 @@ FrameModel PageFrame(const char* name, int floors, int columns) {
         for (int i = 1; i <= columns; ++i) {
             const int j = f * columns + i;
             m.K[j] = {Cell(), i == 1 ? 0 : 2.0, i == columns ? 0 : 2.0, 1.5 - 0.1 * f,
-                      f == floors ? 0 : 1.4 - 0.1 * f};
+                      f == floors ? 0 : 1.5 - 0.1 * (f + 1)};
         }
     }
     if (floors >= 2) {

@@ -1,9 +1,9 @@
 // What statics guarantees, checked against solutions worked out here rather than
 // against the program's own formulas.
 #include "TestSupport.h"
+#include "analysis/BayResults.h"
 #include "analysis/JointMembers.h"
 #include "analysis/Stages.h"
-#include "report/BayResults.h"
 
 #include <cmath>
 #include <vector>

@@ -62,7 +62,9 @@ struct TempDir {
     }
 };
 
-inline const std::string Suffixes[] = {".txt", "-corrected.txt", "-midspan.txt", "-columnload.txt"};
+/// The four reports and the frame page, in the order the calculation lists them.
+inline const std::string Suffixes[] = {".txt", "-corrected.txt", "-midspan.txt", "-columnload.txt",
+                                       ".html"};
 
 /// Every entry of `folder`: its name in UTF-8, and what it holds (a file) or is (a folder).
 inline std::map<std::string, std::string> Entries(const fs::path& folder) {

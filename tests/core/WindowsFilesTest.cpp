@@ -1,7 +1,7 @@
 // The file rules of Windows that the reports meet. They run on every system:
 // the same names are refused everywhere, and Linux shows the same outcome.
 #include "TestSupport.h"
-#include "analysis/Calculate.h"
+#include "calculate/Calculate.h"
 #include "report/ReportWriter.h"
 
 #include <map>

@@ -2,7 +2,7 @@
 // comes from its own seed; a failure prints that seed, and
 //   VELMORA_RANDOM_SEED=<seed> VELMORA_RANDOM_FRAMES=1 velmora_random_tests
 // replays exactly that frame.
-#include "analysis/Calculate.h"
+#include "calculate/Calculate.h"
 #include "model/FrameSetup.h"
 #include "report/ReportText.h"
 

@@ -155,7 +155,7 @@ private slots:
 
         QTRY_COMPARE(driver.endRequests, 1);
         QVERIFY2(driver.errors.isEmpty(), qPrintable(driver.errors.join('\n')));
-        QCOMPARE(driver.opened.size(), std::size_t(4));
+        QCOMPARE(driver.opened.size(), std::size_t(5));
         for (int i = 0; i < 4; ++i) {
             const fs::path name = std::array{"BLOCK A.txt", "BLOCK A-corrected.txt",
                                              "BLOCK A-midspan.txt", "BLOCK A-columnload.txt"}[i];
@@ -164,6 +164,7 @@ private slots:
             QVERIFY(report.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
             QCOMPARE(report.readAll(), expected.readAll());
         }
+        QCOMPARE(driver.opened[4], written / "BLOCK A.html"); // the frame page, last
     }
 
     // The setup panel alone, then the joint and bay-load panels with the window buttons;
@@ -279,7 +280,7 @@ private slots:
                               "Bay records 1 and 2 both describe bay 1 of floor 1: a bay has one "
                               "record; change the floor or bay of one of them on the bay-load "
                               "panel (bay 2 of floor 1 has none yet)."}));
-        QCOMPARE(driver.opened.size(), std::size_t(4));
+        QCOMPARE(driver.opened.size(), std::size_t(5));
         QCOMPARE(driver.model().M1[5].value(), -10.0);
     }
 

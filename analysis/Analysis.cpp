@@ -1,10 +1,9 @@
-#include "analysis/Calculate.h"
+#include "analysis/Analysis.h"
 
+#include "analysis/BayResults.h"
 #include "analysis/InputCheck.h"
 #include "analysis/Stages.h"
 #include "model/FrameSetup.h"
-#include "report/BayResults.h"
-#include "report/ReportWriter.h"
 
 #include <cfloat>
 
@@ -32,16 +31,4 @@ std::optional<std::string> RunAnalysis(FrameModel& model) {
         }
     }
     return std::nullopt;
-}
-
-CalculateOutcome Calculate(FrameModel& model, const std::filesystem::path& reportFolder) {
-    CalculateOutcome outcome;
-    outcome.error = RunAnalysis(model);
-    if (outcome.error) {
-        return outcome;
-    }
-    ReportFiles files = WriteReports(model, reportFolder);
-    outcome.error = std::move(files.error);
-    outcome.reports = files.paths;
-    return outcome;
 }

@@ -1,4 +1,4 @@
-#include "report/BayResults.h"
+#include "analysis/BayResults.h"
 
 #include "analysis/FiniteCheck.h"
 #include "analysis/InputCheck.h"
