@@ -1,5 +1,6 @@
 #include "analysis/BayResults.h"
 
+#include "analysis/BayStatics.h"
 #include "analysis/FiniteCheck.h"
 #include "analysis/InputCheck.h"
 
@@ -10,8 +11,6 @@ namespace {
 void UdlSystem(FrameModel& model, int b, const BayLoad& bay, int j) {
     const double w1 = bay.Udl1;
     const double l = bay.SpanL;
-    model.RDL[b][1] = w1 * (-1) * l / 2;
-    model.RDL[b][2] = w1 * (-1) * l / 2;
     model.Midspan[b] = l * w1 * l / 8 - (model.CM[j + 1][1] - model.CM[j][2]) / 2;
 }
 
@@ -22,9 +21,6 @@ void PointLoadSystem(FrameModel& model, int b, const BayLoad& bay, int j) {
     const double p = bay.PointLoad1;
     const double l = bay.SpanL;
     const double x = bay.LoadX;
-    model.RDL[b][2] = ((l * l - x * x) * w2 / 2 + (x * w1 * x / 2 + x * p)) * (-1) / l;
-    const double totalLoad = (l - x) * w2 + (x * w1 + p);
-    model.RDL[b][1] = (totalLoad + model.RDL[b][2]) * (-1);
     // Moments about midspan of the loads left of it: w1 reaches to a, P stands at
     // X (left of midspan when 2X < L, else without lever), w2 covers a .. L/2.
     const double a = 2 * x <= l ? x : l / 2;
@@ -66,6 +62,9 @@ std::optional<std::string> ComputeBayResults(FrameModel& model) {
         }
         model.RML[b][2] = (model.CM[j][2] + model.CM[j + 1][1]) / bay.SpanL;
         model.RML[b][1] = model.RML[b][2] * (-1);
+        const auto [rdl1, rdl2] = LoadReactions(bay);
+        model.RDL[b][1] = rdl1;
+        model.RDL[b][2] = rdl2;
         if (bay.IsPointLoad == 0) {
             UdlSystem(model, b, bay, j);
         } else {

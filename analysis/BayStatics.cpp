@@ -14,18 +14,6 @@ double FarKernel(double l, double a) {
     return a * a * a * (4 * l - 3 * a) / 12;
 }
 
-/// The reactions of the loads alone on a simply supported span, taken negative
-/// (RDL 1, RDL 2), with the arithmetic of the bay reports.
-std::pair<double, double> LoadReactions(const BayLoad& bay) {
-    const double w1 = bay.Udl1, w2 = bay.Udl2, p = bay.PointLoad1, l = bay.SpanL, x = bay.LoadX;
-    if (bay.IsPointLoad == 0) {
-        return {w1 * (-1) * l / 2, w1 * (-1) * l / 2};
-    }
-    const double right = ((l * l - x * x) * w2 / 2 + (x * w1 * x / 2 + x * p)) * (-1) / l;
-    const double totalLoad = (l - x) * w2 + (x * w1 + p);
-    return {(totalLoad + right) * (-1), right};
-}
-
 /// Fixed-end moments, positive for a downward load: w1 over 0..X and w2 over X..L
 /// by the kernels (w2 measured from the right end), P X (L − X)² / L² at the left
 /// and P X² (L − X) / L² at the right.
@@ -73,6 +61,20 @@ void LargestMoment(const BayLoad& bay, double leftEnd, double v, BayStatics& s) 
 
 } // namespace
 
+std::pair<double, double> LoadReactions(const BayLoad& bay) {
+    const double w1 = bay.Udl1, w2 = bay.Udl2, p = bay.PointLoad1, l = bay.SpanL, x = bay.LoadX;
+    if (bay.IsPointLoad == 0) {
+        return {w1 * (-1) * l / 2, w1 * (-1) * l / 2};
+    }
+    const double right = ((l * l - x * x) * w2 / 2 + (x * w1 * x / 2 + x * p)) * (-1) / l;
+    const double totalLoad = (l - x) * w2 + (x * w1 + p);
+    return {(totalLoad + right) * (-1), right};
+}
+
+double LeftReaction(const BayLoad& bay, double leftEnd, double rightEnd) {
+    return (leftEnd + rightEnd) / bay.SpanL * (-1) - LoadReactions(bay).first;
+}
+
 double BendingMomentAt(const BayLoad& bay, double leftEnd, double leftReaction, double x) {
     const double w1 = bay.Udl1;
     const double near = leftEnd + leftReaction * x;
@@ -86,10 +88,8 @@ double BendingMomentAt(const BayLoad& bay, double leftEnd, double leftReaction, 
 
 BayStatics BayStaticsOf(const BayLoad& bay, double leftEnd, double rightEnd) {
     BayStatics s;
-    const auto [rdl1, rdl2] = LoadReactions(bay);
-    const double rml2 = (leftEnd + rightEnd) / bay.SpanL;
-    s.leftReaction = rml2 * (-1) - rdl1;
-    s.rightReaction = rml2 - rdl2;
+    s.leftReaction = LeftReaction(bay, leftEnd, rightEnd);
+    s.rightReaction = (leftEnd + rightEnd) / bay.SpanL - LoadReactions(bay).second;
     s.midspan = BendingMomentAt(bay, leftEnd, s.leftReaction, bay.SpanL / 2);
     LargestMoment(bay, leftEnd, s.leftReaction, s);
     FixedEndMoments(bay, s);

@@ -1,30 +1,11 @@
 #include "report/SpanMoment.h"
 
+#include "analysis/BayStatics.h"
+
 #include <algorithm>
 
-double SimpleSpanMoment(const BayLoad& bay, double x) {
-    const double l = bay.SpanL;
-    const double w1 = bay.Udl1;
-    if (bay.IsPointLoad == 0) {
-        return w1 * x * (l - x) / 2;
-    }
-    const double w2 = bay.Udl2;
-    const double p = bay.PointLoad1;
-    const double a = bay.LoadX;
-    const double b = l - a;
-    // Left reaction from moments about the right end.
-    const double left = (w1 * a * (b + a / 2) + w2 * b * b / 2 + p * b) / l;
-    if (x <= a) {
-        return left * x - w1 * x * x / 2;
-    }
-    const double past = x - a;
-    return left * x - w1 * a * (x - a / 2) - p * past - w2 * past * past / 2;
-}
-
 double SpanMoment(const BayLoad& bay, double left, double right, double x) {
-    const double l = bay.SpanL;
-    const double along = x / l;
-    return SimpleSpanMoment(bay, x) + left * (1 - along) - right * along;
+    return BendingMomentAt(bay, left, LeftReaction(bay, left, right), x);
 }
 
 std::vector<double> SpanSamples(const BayLoad& bay, int segments) {
