@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts the built program in a virtual X server, types a one-floor frame with
-# the keyboard as a person would, calculates, and checks the four reports and
-# the four requests to open them. Exits 77 (skipped) only when no X server can
-# be started here.
+# the keyboard as a person would, calculates, and checks the four reports, the
+# frame page and the five requests to open them, the page last. Exits 77
+# (skipped) only when no X server can be started here.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -39,10 +39,12 @@ command -v xdotool >/dev/null || skip "xdotool is missing (Debian package xdotoo
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/home/velmora" "$work/bin"
-# The desktop's opener, replaced by one that records each request.
+# The desktop's opener, replaced by one that records each request. The openers
+# run side by side, so each records when it was started (in clock ticks, then
+# its process id): the order of the requests.
 cat >"$work/bin/xdg-open" <<EOF
 #!/bin/sh
-echo "\$1" >>"$work/opened.log"
+echo "\$(cut -d' ' -f22 /proc/\$\$/stat) \$\$ \$1" >>"$work/opened.log"
 EOF
 chmod +x "$work/bin/xdg-open"
 
@@ -55,21 +57,26 @@ env -u WAYLAND_DISPLAY HOME="$work/home" PATH="$work/bin:$PATH" QT_QPA_PLATFORM=
 [ -e "$work/server-started" ] || skip "no X server could be started here (xvfb-run exited with $status)"
 [ "$status" -eq 0 ] || { echo "FAIL: the session in the X server failed ($status)"; exit 1; }
 
-# The opener runs detached; give the four requests a moment to arrive.
+# The openers run detached; give the five requests a moment to arrive.
+files=(ONE.txt ONE-corrected.txt ONE-midspan.txt ONE-columnload.txt ONE.html)
 for _ in $(seq 50); do
-    [ "$(wc -l <"$work/opened.log" 2>/dev/null || echo 0)" -ge 4 ] && break
+    [ "$(wc -l <"$work/opened.log" 2>/dev/null || echo 0)" -ge ${#files[@]} ] && break
     sleep 0.1
 done
 failed=0
-for suffix in .txt -corrected.txt -midspan.txt -columnload.txt; do
-    report="$work/home/velmora/ONE$suffix"
-    if ! cmp -s "$report" "$golden/ONE$suffix"; then
-        echo "FAIL: ONE$suffix differs from the expected report"
-        diff "$report" "$golden/ONE$suffix" || true
+for file in "${files[@]}"; do
+    if ! cmp -s "$work/home/velmora/$file" "$golden/$file"; then
+        echo "FAIL: $file differs from the expected one"
+        diff "$work/home/velmora/$file" "$golden/$file" || true
         failed=1
     fi
-    grep -qx "file://$report" "$work/opened.log" 2>/dev/null ||
-        { echo "FAIL: no request to open ONE$suffix"; failed=1; }
 done
-[ "$failed" -eq 0 ] && echo "PASS: four reports written and opened from a typed session"
+requested=$(sort -k1,1n -k2,2n "$work/opened.log" 2>/dev/null | cut -d' ' -f3-)
+expected=$(printf 'file://%s\n' "${files[@]/#/$work/home/velmora/}")
+if [ "$requested" != "$expected" ]; then
+    echo "FAIL: the requests to open the files, in order, differ from the expected ones"
+    diff <(echo "$expected") <(echo "$requested") || true
+    failed=1
+fi
+[ "$failed" -eq 0 ] && echo "PASS: five files written and opened, the frame page last, from a typed session"
 exit "$failed"
