@@ -44,16 +44,21 @@ std::optional<std::string> CheckMembers(const FrameModel& model) {
 
 namespace {
 
-std::string StiffnessName(int member, const Cell& k, int joint) {
-    return std::string{'k', static_cast<char>('0' + member)} + " = " + NumberToText(k.value()) +
-           (k.isEmpty() ? " (empty)" : "") + " at joint " + std::to_string(joint);
+std::string StiffnessName(int member, const Cell& k, int joint, int digits) {
+    return std::string{'k', static_cast<char>('0' + member)} + " = " +
+           NumberToText(k.value(), digits) + (k.isEmpty() ? " (empty)" : "") + " at joint " +
+           std::to_string(joint);
 }
 
 std::string TwoStiffnessesMessage(const FrameModel& model, const char* member, int j,
                                   int nearMember, int far, int farMember) {
+    const Cell& nearK = model.K[j][nearMember];
+    const Cell& farK = model.K[far][farMember];
+    // Two values that differ beyond the 15 digits a box shows are told apart by 17.
+    const int digits = NumberToText(nearK.value()) == NumberToText(farK.value()) ? 17 : 15;
     return std::string("The ") + member + " from joint " + std::to_string(j) + " to joint " +
-           std::to_string(far) + " has " + StiffnessName(nearMember, model.K[j][nearMember], j) +
-           " but " + StiffnessName(farMember, model.K[far][farMember], far) +
+           std::to_string(far) + " has " + StiffnessName(nearMember, nearK, j, digits) + " but " +
+           StiffnessName(farMember, farK, far, digits) +
            ": a member has one stiffness; make them equal on the joint panel.";
 }
 

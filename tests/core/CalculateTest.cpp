@@ -4,6 +4,7 @@
 #include "analysis/BayResults.h"
 #include "report/ReportText.h"
 
+#include <cmath>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -102,6 +103,9 @@ const std::pair<void (*)(FrameModel&), const char*> FailureRows[] = {
     {[](auto& m) { m.K[6][1] = 4.4; },
      "The beam from joint 5 to joint 6 has k2 = 4.2 at joint 5 but k1 = 4.4 at joint 6: a "
      "member has one stiffness; make them equal on the joint panel."},
+    {[](auto& m) { m.K[6][1] = std::nextafter(4.2, 5.0); }, // beyond the 15 digits shown
+     "The beam from joint 5 to joint 6 has k2 = 4.2000000000000002 at joint 5 but k1 = "
+     "4.2000000000000011 at joint 6"},
     {[](auto& m) { m.K[9][3] = 2.3; },
      "The column from joint 5 to joint 9 has k4 = 2.6 at joint 5 but k3 = 2.3 at joint 9"},
     {[](auto& m) { m.K[19][1] = Cell(); },
