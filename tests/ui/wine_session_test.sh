@@ -5,16 +5,17 @@
 # registered uninstaller and c:\velmora\. The installed velmora.exe is typed
 # into with the keys of the X session test: CALCULATE with c:\velmora\ missing
 # shows the refusal and the program keeps running; with the folder back, the same
-# window writes the four golden reports, hands each to the desktop (Wine's, where
-# .txt files open in Notepad) and ends. The silent uninstaller removes the
-# program and keeps c:\velmora\ with the reports. WORK_FOLDER keeps the prefix
-# and a screenshot of the typed window, window.png.
+# window writes the four golden reports and the golden frame page, the very text
+# of the Linux build's, hands each to the desktop (Wine's, where here both .txt
+# and .html files open in Notepad) and ends. The silent uninstaller removes the
+# program and keeps c:\velmora\ with the files. WORK_FOLDER keeps the prefix and
+# a screenshot of the typed window, window.png.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 golden="$here/../data/ui-session/x"
 source "$here/session_keys.sh"
-reports=(ONE.txt ONE-corrected.txt ONE-midspan.txt ONE-columnload.txt)
+files=(ONE.txt ONE-corrected.txt ONE-midspan.txt ONE-columnload.txt ONE.html)
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
 
 fail() {
@@ -22,9 +23,13 @@ fail() {
     exit 1
 }
 
-# A Windows desktop has Times New Roman, the captions' font, and opens .txt
-# files in Notepad; a fresh prefix has neither. Wine lists Liberation Serif, of
-# the same metrics, under that name. Menu entries are not copied to the host.
+# A Windows desktop has Times New Roman, the captions' font, opens .txt files in
+# Notepad and .html files in a browser; a fresh prefix has none of these. Wine
+# lists Liberation Serif, of the same metrics, under that name. Without Wine's
+# HTML engine, switched off here, the prefix has no program for .html, and Wine's
+# own browser would hand the page on to the host's; Notepad stands in for the
+# browser, so that a window shows the page was handed to the desktop. Menu
+# entries are not copied to the host.
 prepare_prefix() {
     local c=$1
     wineboot -i >/dev/null 2>&1
@@ -39,6 +44,9 @@ REGEDIT4
 
 [HKEY_CLASSES_ROOT\txtfile\shell\open\command]
 @="C:\\windows\\system32\\notepad.exe \"%1\""
+
+[HKEY_CLASSES_ROOT\.html]
+@="txtfile"
 EOF
     wine regedit /S 'C:\prefix.reg'
 }
@@ -65,7 +73,7 @@ check_installed() {
 }
 
 # CALCULATE without the report folder is refused with a message box, and the
-# program keeps its data; with the folder back it writes the reports and ends.
+# program keeps its data; with the folder back it writes the files and ends.
 run_session() {
     local c=$1 work=$2 window pid
     rmdir "$c/velmora"
@@ -92,18 +100,21 @@ run_session() {
     wait "$pid" || { cat "$work/program.log"; fail "the program failed"; }
 }
 
-check_reports() {
-    local c=$1 report
-    for report in "${reports[@]}"; do
-        cmp "$c/velmora/$report" "$golden/$report" || fail "$report differs from the golden one"
+check_files() {
+    local c=$1 file
+    for file in "${files[@]}"; do
+        cmp -s "$c/velmora/$file" "$golden/$file" || {
+            diff "$golden/$file" "$c/velmora/$file" || true
+            fail "$file differs from the golden one"
+        }
     done
 }
 
 check_opened() {
-    local report
-    for report in "${reports[@]}"; do
-        timeout 20 xdotool search --sync --name "^$report - Notepad\$" >/dev/null ||
-            fail "$report was not opened on the desktop"
+    local file
+    for file in "${files[@]}"; do
+        timeout 20 xdotool search --sync --name "^$file - Notepad\$" >/dev/null ||
+            fail "$file was not opened on the desktop"
     done
 }
 
@@ -116,7 +127,7 @@ check_uninstalled() {
     find "$c/ProgramData" -name 'Velmora Frame Analysis.lnk' | grep -q . &&
         fail "the uninstaller left the Start-menu entry"
     wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstaller is still registered"
-    check_reports "$c"
+    check_files "$c"
 }
 
 inside() {
@@ -132,10 +143,10 @@ inside() {
     wine 'C:\velmora-setup.exe' /S || fail "the installer failed"
     check_installed "$c" "$version"
     run_session "$c" "$work"
-    check_reports "$c"
+    check_files "$c"
     check_opened
     check_uninstalled "$c"
-    echo "PASS: installed, typed into, four reports written and opened, a refusal, uninstalled"
+    echo "PASS: installed, typed into, a refusal, four reports and the frame page written and opened, uninstalled"
 }
 
 if [ "${1:-}" = "--inside" ]; then
