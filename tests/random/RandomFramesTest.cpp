@@ -2,8 +2,10 @@
 // comes from its own seed; a failure prints that seed, and
 //   VELMORA_RANDOM_SEED=<seed> VELMORA_RANDOM_FRAMES=1 velmora_random_tests
 // replays exactly that frame.
-#include "calculate/Calculate.h"
+#include "analysis/Analysis.h"
+#include "analysis/FrameCheck.h"
 #include "model/FrameSetup.h"
+#include "report/FramePage.h"
 #include "report/ReportText.h"
 
 #include <algorithm>
@@ -182,8 +184,18 @@ std::string Problem(const Frame& frame, const std::optional<std::string>& stop) 
     return "";
 }
 
-// Every frame stops with one message, or gives four reports with nothing non-finite
-// in them; each failing seed is printed (ten at most) with its replay command.
+/// The same for the frame page, whatever the exact solution and the repeated cycles
+/// meet (no solution, divergence, overflow): it must be written, with no number
+/// that is not finite ("Infinity", "NaN", as the numbers are written).
+std::string PageProblem(const FrameModel& model) {
+    const std::string page = FramePageText(model, CheckFrame(model));
+    return page.find("Infinity") != std::string::npos || page.find("NaN") != std::string::npos
+               ? "the frame page prints a non-finite value"
+               : "";
+}
+
+// Every frame stops with one message, or gives four reports and a page with nothing
+// non-finite in them; each failing seed is printed (ten at most) with its replay command.
 TEST(RandomFrames, EveryFrameGivesFourSoundReportsOrOneMessage) {
     const char* const replay = std::getenv("VELMORA_RANDOM_SEED");
     const char* const framesText = std::getenv("VELMORA_RANDOM_FRAMES");
@@ -194,7 +206,11 @@ TEST(RandomFrames, EveryFrameGivesFourSoundReportsOrOneMessage) {
         const std::uint64_t seed = first + static_cast<std::uint64_t>(i);
         const Frame frame = GenerateFrame(seed);
         const std::optional<std::string> stop = RunAnalysis(*frame.model);
-        if (const std::string problem = Problem(frame, stop); !problem.empty()) {
+        std::string problem = Problem(frame, stop);
+        if (problem.empty() && !stop && seed % 8 == 0) { // a page for every eighth frame
+            problem = PageProblem(*frame.model);
+        }
+        if (!problem.empty()) {
             ++failures;
             ADD_FAILURE() << "frame seed " << seed << ": " << problem
                           << "\n  replay: VELMORA_RANDOM_SEED=" << seed
