@@ -155,7 +155,8 @@ TEST(FrameCheck, ExactSolutionWithCantileversIsInEquilibrium) {
 // 70/3. 10 kN/m over the span with ends −20 and 40: left reaction 30 − 20/6 = 80/3,
 // shear 0 at 8/3, M = −20 + (80/3)² / 20 = 140/9. 12 kN/m over the left half: left
 // reaction 27, shear 0 at 2.25, M = 27² / 24 = 30.375; mirrored as w2 over the right
-// half. No load, ends −5 and 8: it hogs all along, least at the left end. Fixed-end
+// half. No load, ends −5 and 8: it hogs all along, least at the left end. 10 kN/m
+// with ends 40 and 110: left reaction 30 − 150/6 = 5, shear 0 at 0.5, M = 41.25. Fixed-end
 // moments from the textbook: P a b² / L² and P a² b / L², wL²/12, and for a half
 // span loaded 11 wL²/192 = 24.75 at the loaded end and 5 wL²/192 = 11.25 at the other.
 TEST(BayStatics, LargestSaggingAndFixedEndMoments) {
@@ -170,6 +171,7 @@ TEST(BayStatics, LargestSaggingAndFixedEndMoments) {
         {"w1 over the left half", Point(12, 0, 0, 6, 3), 0, 0, 30.375, 2.25, 24.75, 11.25},
         {"w2 over the right half", Point(0, 12, 0, 6, 3), 0, 0, 30.375, 3.75, 11.25, 24.75},
         {"hogging all along", Udl(0, 6), -5, 8, -5, 0, 0, 0},
+        {"shear 0 within the first metre", Udl(10, 6), 40, 110, 41.25, 0.5, 30, 30},
     };
     for (const auto& c : cases) {
         const BayStatics s = BayStaticsOf(c.bay, c.left, c.right);

@@ -118,9 +118,13 @@ TEST(FramePage, NumbersHaveSixSignificantDigitsInTheReportsForm) {
 }
 
 TEST(FramePage, CoordinatesAreTenthsWrittenTheSameEverywhere) {
-    const std::pair<double, const char*> rows[] = {
-        {12.04, "12"},   {12.05, "12.1"},      {-0.04, "0"},
-        {-3.25, "-3.3"}, {1e20, "1000000000"}, {std::numeric_limits<double>::quiet_NaN(), "0"}};
+    const std::pair<double, const char*> rows[] = {{12.04, "12"},
+                                                   {12.05, "12.1"},
+                                                   {-0.04, "0"},
+                                                   {0.12, "0.1"},
+                                                   {-3.25, "-3.3"},
+                                                   {1e20, "1000000000"},
+                                                   {std::numeric_limits<double>::quiet_NaN(), "0"}};
     for (const auto& [value, text] : rows) {
         std::string out;
         AppendCoordinate(out, value);
