@@ -169,8 +169,7 @@ void AppendMomentDiagram(std::string& out, const FrameModel& model, const FrameC
                : std::vector<MomentShape>();
     const std::vector<MomentShape> cycle = MomentShapes(model, grid, check.oneCycle.moments);
     const std::vector<MomentShape>& shown = solved ? exact : cycle;
-    double largest = LargestMoment(shown);
-    largest = largest > 0 ? largest : LargestMoment(cycle);
+    const double largest = LargestMoment(shown);
     const double width = std::max(grid.width(), LeastWidth);
     const double height = grid.y[0] + 40 + LegendHeight;
     const Picture pic{out, grid, largest,

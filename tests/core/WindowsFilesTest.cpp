@@ -34,7 +34,7 @@ TEST(WindowsNames, RefusedAtSetupOnEverySystem) {
 TEST(WindowsNames, AcceptedNamesGiveReportsOfExactlyThatName) {
     // Names that only look like a device name or a dropped end.
     for (const std::string name :
-         {"CON-x", "COM10", "LPT0", "NULL", " AUX", "A.B", "A B", "B\xC3\xBCro"}) {
+         {"CON-x", "COM10", "LPT0", "COMA", "NULL", " AUX", "A.B", "A B", "B\xC3\xBCro"}) {
         SCOPED_TRACE("'" + name + "'");
         ASSERT_EQ(CheckSetup(name, "1", "2"), std::nullopt);
         TempDir folder;
