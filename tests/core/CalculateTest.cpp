@@ -155,6 +155,12 @@ const std::pair<void (*)(FrameModel&), const char*> FailureRows[] = {
          m.M2[17] = 1.7e308;
      },
      "The storey moment (0) of floor 4 is beyond the range"},
+    {[](auto& m) { // the same on floor 1, whose columns stand on the base
+         m.K[5] = {Cell(), 0, 1e-4, 0.5, 1e-4};
+         m.K[6][1] = m.K[6][3] = m.K[7][3] = m.K[8][3] = m.K[9][3] = 1e-4;
+         m.M2[5] = 1.7e308;
+     },
+     "The storey moment (0) of floor 1 is beyond the range"},
     {[](auto& m) { m = FrameModel(); }, "The frame has not been set up"},
     // Counts that disagree with each other, as no setup leaves them.
     {[](auto& m) { m.FloorJoints[1].First = 6; }, "The frame has not been set up"},
