@@ -14,14 +14,16 @@ void SweepRotationMoments(FrameModel& model, const FloorTable& storeyMoments) {
             const auto& y = model.Y[j];
             auto& st = model.ST[j];
             double rotation = model.MRot0[j];
-            for (const MemberEnd& end : MembersOf(counts, floor, f, j)) {
-                const double farEnd = model.MRotWork[end.farEnd];
-                const double term = end.storey == 0
-                                        ? y[end.member] * farEnd
-                                        : y[end.member] * (farEnd + storeyMoments[end.storey]);
+            ForEachMember(counts, floor, f, j, [&](auto member, int farEnd, int storey) {
+                double term = 0;
+                if constexpr (member >= 3) { // a column carries its storey's moment
+                    term = y[member] * (model.MRotWork[farEnd] + storeyMoments[storey]);
+                } else {
+                    term = y[member] * model.MRotWork[farEnd];
+                }
                 rotation = rotation + term;
-                st[end.member] = term;
-            }
+                st[member] = term;
+            });
             model.MRotWork[j] = rotation;
         }
     }

@@ -25,17 +25,20 @@ void VisitEndMoments(const FrameModel& model, const JointTable& rotation, const 
     for (int f = 1; f <= counts.floors; ++f) {
         const FloorRange& floor = model.FloorJoints[f];
         for (int j = floor.First; j <= floor.Last; ++j) {
-            for (const MemberEnd& end : MembersOf(counts, floor, f, j)) {
-                double turn = 2 * rotation[j] + rotation[end.farEnd];
-                if (end.storey != 0) {
-                    turn = turn + storey[end.storey];
+            ForEachMember(counts, floor, f, j, [&](auto member, int farEnd, int storeyOf) {
+                double turn = 2 * rotation[j] + rotation[farEnd];
+                if constexpr (member >= 3) { // a column: its storey's moment
+                    turn = turn + storey[storeyOf];
                 }
-                const double moment = model.K[j][end.member] * turn;
-                visit(j, end.member,
-                      end.member == 1   ? moment - model.M1[j]
-                      : end.member == 2 ? moment - model.M2[j]
-                                        : moment);
-            }
+                const double moment = model.K[j][member] * turn;
+                if constexpr (member == 1) {
+                    visit(j, member(), moment - model.M1[j]);
+                } else if constexpr (member == 2) {
+                    visit(j, member(), moment - model.M2[j]);
+                } else {
+                    visit(j, member(), moment);
+                }
+            });
         }
         if (HasCantilever(model, floor, floor.First, 1)) {
             visit(floor.First, 1, -model.M1[floor.First]);

@@ -4,6 +4,7 @@
 #include "model/NumberText.h"
 
 #include <array>
+#include <bit>
 
 namespace {
 
@@ -31,9 +32,11 @@ std::optional<std::string> CheckMembers(const FrameModel& model) {
     for (int f = 1; f <= counts.floors; ++f) {
         const FloorRange& floor = model.FloorJoints[f];
         for (int j = floor.First; j <= floor.Last; ++j) {
-            const JointMembers members = MembersOf(counts, floor, f, j);
-            for (int m = 1; m <= MemberCount; ++m) {
-                if (!members.has(m) && model.K[j][m] != 0) {
+            // Only the members the joint lacks (bits 1..4 not in its mask) are looked at.
+            const unsigned lacking = ~MembersOf(counts, floor, f, j).mask & 0b11110U;
+            for (unsigned rest = lacking; rest != 0; rest &= rest - 1) {
+                const int m = std::countr_zero(rest);
+                if (model.K[j][m] != 0) {
                     return MissingMemberMessage(model, f, j, m);
                 }
             }

@@ -3,6 +3,7 @@
 #include "model/FrameModel.h"
 
 #include <array>
+#include <type_traits>
 
 /// One member of a joint as the rotation sweep and the member-end moments see it.
 struct MemberEnd {
@@ -24,29 +25,39 @@ struct JointMembers {
     bool has(int member) const { return (mask & (1U << member)) != 0; }
 };
 
-/// The members of joint j of floor f in a frame of `counts`: every joint has its
-/// column below (to the base for floor 1), every floor below the top its column
-/// above; a floor's first joint has no left beam and its last no right beam.
-/// Storey f joins floor f - 1 to floor f, so the column below carries storey f
-/// and the column above storey f + 1.
-/// Inline: the sweep and the end moments call it for every joint.
+/// A member number known when the code is compiled, so that the tables indexed by
+/// it need no check of the index at run time.
+template <int Member> using MemberNumber = std::integral_constant<int, Member>;
+
+/// The members of joint j of floor f in a frame of `counts`, in the sweep's order:
+/// every joint has its column below (to the base for floor 1), every floor below
+/// the top its column above; a floor's first joint has no left beam and its last
+/// no right beam. Storey f joins floor f - 1 to floor f, so the column below
+/// carries storey f and the column above storey f + 1. Calls
+/// visit(MemberNumber<m>, farEnd, storey) for each; the storey is 0 for a beam.
+template <class Visit>
+inline void ForEachMember(const FrameCounts& counts, const FloorRange& floor, int f, int j,
+                          Visit&& visit) {
+    visit(MemberNumber<3>{}, j - counts.columns, f);
+    if (f < counts.floors) {
+        visit(MemberNumber<4>{}, j + counts.columns, f + 1);
+    }
+    if (j != floor.Last) {
+        visit(MemberNumber<2>{}, j + 1, 0);
+    }
+    if (j != floor.First) {
+        visit(MemberNumber<1>{}, j - 1, 0);
+    }
+}
+
+/// The members that ForEachMember visits, as a list.
 inline JointMembers MembersOf(const FrameCounts& counts, const FloorRange& floor, int f, int j) {
     JointMembers members;
     MemberEnd* next = members.ends.data();
-    auto add = [&members, &next](int member, int farEnd, int storey) {
+    ForEachMember(counts, floor, f, j, [&members, &next](int member, int farEnd, int storey) {
         *next++ = {member, farEnd, storey};
         members.mask |= 1U << member;
-    };
-    add(3, j - counts.columns, f);
-    if (f < counts.floors) {
-        add(4, j + counts.columns, f + 1);
-    }
-    if (j != floor.Last) {
-        add(2, j + 1, 0);
-    }
-    if (j != floor.First) {
-        add(1, j - 1, 0);
-    }
+    });
     members.count = static_cast<int>(next - members.ends.data());
     return members;
 }
