@@ -46,6 +46,7 @@ Deviation DeviationFrom(const FrameModel& model, const FloorTable& storey,
 std::vector<CycleCount> CountCycles(const FrameModel& analysed, const ExactSolution& exact,
                                     const std::vector<double>& tolerances) {
     std::vector<CycleCount> counts;
+    counts.reserve(tolerances.size());
     for (double tolerance : tolerances) {
         counts.push_back(
             {tolerance,

@@ -71,7 +71,8 @@ void CheckColumns(const FrameModel& model, FrameCheck& check) {
     std::array<int, MaxJoint + 1> recordAt{}; // bay record by its left joint, 0 for none
     for (const BayCheck& bay : check.bays) {
         if (NamesARealBay(model, model.BayLoads[static_cast<std::size_t>(bay.record)])) {
-            recordAt[static_cast<std::size_t>(counts.columns * bay.floor + bay.bay)] = bay.record;
+            const int leftJoint = counts.columns * bay.floor + bay.bay;
+            recordAt[static_cast<std::size_t>(leftJoint)] = bay.record;
         }
     }
     auto bayAt = [&](int left) -> const BayCheck* {
@@ -97,7 +98,8 @@ void CheckColumns(const FrameModel& model, FrameCheck& check) {
         }
     }
     for (int base = 1; base <= counts.columns; ++base) {
-        const auto top = static_cast<std::size_t>(base + counts.columns);
+        const int topJoint = base + counts.columns;
+        const auto top = static_cast<std::size_t>(topJoint);
         check.bases.push_back(
             {base, axial[top], check.exact.endMoments.moments[base][4], unknownShear[top]});
     }

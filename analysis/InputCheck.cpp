@@ -141,7 +141,8 @@ std::string TwoRecordsMessage(const FrameModel& model, int first, int second,
     // As many records as bays: a bay named twice leaves another without one.
     for (int f = 1; f <= counts.floors; ++f) {
         for (int b = 1; b < counts.columns; ++b) {
-            if (recordAt[static_cast<std::size_t>(f * counts.columns + b)] == 0) {
+            const int leftJoint = f * counts.columns + b;
+            if (recordAt[static_cast<std::size_t>(leftJoint)] == 0) {
                 return message + " (bay " + std::to_string(b) + " of floor " + std::to_string(f) +
                        " has none yet).";
             }
@@ -159,7 +160,8 @@ std::optional<std::string> CheckOneRecordPerBay(const FrameModel& model) {
     int first = 0, second = 0;
     for (int b = 1; b <= counts.totalBays; ++b) {
         const BayLoad& bay = model.BayLoads[b];
-        int& named = recordAt[static_cast<std::size_t>(bay.FloorNo * counts.columns + bay.BayNo)];
+        const int leftJoint = bay.FloorNo * counts.columns + bay.BayNo;
+        int& named = recordAt[static_cast<std::size_t>(leftJoint)];
         if (named == 0) {
             named = b;
         } else if (second == 0) {

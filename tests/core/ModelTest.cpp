@@ -78,7 +78,7 @@ const std::array<std::string, 4> RefusedRows[] = {
 
 TEST(FrameSetup, RefusesEachBadSetupWithItsOwnMessageAndLeavesTheModelAlone) {
     for (const auto& [name, floors, columns, message] : RefusedRows) {
-        SCOPED_TRACE(name + " / '" + floors + "' / '" + columns + "'");
+        SCOPED_TRACE(testing::Message() << name << " / '" << floors << "' / '" << columns << "'");
         FrameModel model;
         const auto refusal = SetUpFrame(model, name, floors, columns);
         ASSERT_TRUE(refusal.has_value());
