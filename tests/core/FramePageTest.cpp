@@ -6,7 +6,6 @@
 #include "analysis/FrameCheck.h"
 #include "model/FrameSetup.h"
 #include "model/NumberText.h"
-#include "report/SpanMoment.h"
 #include "report/SvgText.h"
 
 #include <cmath>
@@ -130,24 +129,6 @@ TEST(FramePage, CoordinatesAreTenthsWrittenTheSameEverywhere) {
         AppendCoordinate(out, value);
         EXPECT_EQ(out, text) << text;
     }
-}
-
-// The picture's curve, from the loads and the end moments, meets the midspan
-// moment that the reports form by their own formulas, in both load systems.
-TEST(FramePage, SpanMomentMeetsTheReportsMidspanMoment) {
-    FrameModel m = PageFrame("S", 2, 3);
-    ASSERT_EQ(RunAnalysis(m), std::nullopt);
-    for (int r = 1; r <= CountsOf(m).totalBays; ++r) {
-        const BayLoad& bay = m.BayLoads[r];
-        const int j = BayLeftJoint(m, bay);
-        const double left = m.CM[j][2], right = m.CM[j + 1][1];
-        EXPECT_NEAR(SpanMoment(bay, left, right, bay.SpanL / 2), m.Midspan[r], 1e-9) << r;
-        EXPECT_NEAR(SpanMoment(bay, left, right, 0), left, 1e-12) << r;
-        EXPECT_NEAR(SpanMoment(bay, left, right, bay.SpanL), -right, 1e-12) << r;
-    }
-    const std::vector<double> xs = SpanSamples(m.BayLoads[1], 24);
-    EXPECT_EQ(xs.size(), 26u); // X = 2 of L = 6 falls between two steps
-    EXPECT_TRUE(std::is_sorted(xs.begin(), xs.end()));
 }
 
 // Whatever a name holds stays text; the setup refuses '<', which the name then
