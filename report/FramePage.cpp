@@ -5,6 +5,7 @@
 #include "report/MomentDiagram.h"
 #include "report/PageTables.h"
 
+#include <string>
 #include <string_view>
 
 namespace {
@@ -61,14 +62,20 @@ void AppendHead(std::string& out, const FrameModel& model) {
     out += "</h1>\n";
 }
 
+/// "1 floor", "4 floors".
+std::string Count(int count, const char* one, const char* many) {
+    return std::to_string(count) + ' ' + (count == 1 ? one : many);
+}
+
 void AppendIntroduction(std::string& out, const FrameModel& model, const FrameCheck& check) {
     const FrameCounts counts = CountsOf(model);
-    AppendParagraph(out, NumberToText(counts.floors) + " floors, " + NumberToText(counts.columns) +
-                             " columns per floor, " + NumberToText(counts.columns - 1) +
-                             " bays per floor; joints " + NumberToText(counts.columns + 1) +
-                             " to " + NumberToText(counts.lastJoint) +
-                             " on the floors, base joints 1 to " + NumberToText(counts.columns) +
-                             "; " + NumberToText(counts.totalBays) + " bay records.");
+    AppendParagraph(out, Count(counts.floors, "floor", "floors") + ", " +
+                             Count(counts.columns, "column", "columns") + " per floor, " +
+                             Count(counts.columns - 1, "bay", "bays") + " per floor; joints " +
+                             std::to_string(counts.columns + 1) + " to " +
+                             std::to_string(counts.lastJoint) +
+                             " on the floors, base joints 1 to " + std::to_string(counts.columns) +
+                             "; " + Count(counts.totalBays, "bay record", "bay records") + ".");
     AppendParagraph(out, "Units as on the panels: loads in kN and kN/m, spans and positions in m, "
                          "moments in kN·m.");
     AppendParagraph(out, "Member-end moments act on the member end and are clockwise positive. "
