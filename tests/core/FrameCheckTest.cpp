@@ -3,7 +3,6 @@
 #include "analysis/FrameCheck.h"
 
 #include "TestSupport.h"
-#include "analysis/BayResults.h"
 #include "analysis/BayStatics.h"
 #include "calculate/Calculate.h"
 
@@ -91,28 +90,6 @@ TEST(FrameCheck, PortalsSolvedByHand) {
     }
 }
 
-/// Three floors of three columns (joints 4..12), unsymmetric stiffnesses that agree
-/// between the two ends of each member, beam loads, a cantilever moment at the ends
-/// of every floor, and a record for every bay in both load systems.
-FrameModel CantileverFrame() {
-    constexpr int N = 3, Last = 12;
-    FrameModel m;
-    EXPECT_EQ(SetUpFrame(m, "C", "3", "3"), std::nullopt);
-    for (int j = N + 1; j <= Last; ++j) {
-        const bool first = j % N == 1, last = j % N == 0, top = j > Last - N;
-        m.K[j] = {Cell(), first ? 0 : 2 + 0.5 * ((j - 1) % 4), last ? 0 : 2 + 0.5 * (j % 4),
-                  1 + 0.25 * (j % 5), top ? 0 : 1 + 0.25 * ((j + N) % 5)};
-        m.M1[j] = first ? 8.0 + j % 3 : -20.0 - (j - 1) % 7;
-        m.M2[j] = last ? -5.0 - j % 4 : 20.0 + j % 7;
-    }
-    for (int r = 1; r <= 6; ++r) { // floor (r + 1) / 2, bays 1 and 2
-        BayLoad& bay = m.BayLoads[r] = r % 2 ? Udl(10 + r, 5 + r) : Point(10 + r, 4, 15, 5 + r, 2);
-        bay.FloorNo = static_cast<std::int16_t>((r + 1) / 2);
-        bay.BayNo = static_cast<std::int16_t>(2 - r % 2);
-    }
-    return m;
-}
-
 // Each joint's end moments and each storey's column moments add up to 0, and the
 // bases carry every bay load: the beams' end-moment shears cancel in pairs.
 TEST(FrameCheck, ExactSolutionWithCantileversIsInEquilibrium) {
@@ -179,24 +156,6 @@ TEST(BayStatics, LargestSaggingAndFixedEndMoments) {
         EXPECT_NEAR(s.maxSaggingX, c.x, 1e-12) << c.name;
         EXPECT_NEAR(s.femLeft, c.femLeft, 1e-12 * 40) << c.name;
         EXPECT_NEAR(s.femRight, c.femRight, 1e-12 * 40) << c.name;
-    }
-}
-
-// The bending moment along the beam, which the page also draws, and the reports'
-// midspan formula are two derivations of one statics: with the same end moments
-// they agree.
-TEST(BayStatics, AgreesWithTheBayReports) {
-    for (const BayLoad& bay : {Udl(10, 6), Point(4, 9, 15, 6, 4), Point(4, 9, 15, 6, 1.5),
-                               Point(0, 0, 12, 6, 0), Point(3, 0, 12, 6, 6)}) {
-        FrameModel m;
-        ASSERT_EQ(SetUpFrame(m, "B", "1", "2"), std::nullopt);
-        m.CM[3][2] = -20;
-        m.CM[4][1] = 25;
-        m.BayLoads[1] = bay;
-        ASSERT_EQ(ComputeBayResults(m), std::nullopt);
-        const BayStatics s = BayStaticsOf(bay, -20, 25);
-        EXPECT_NEAR(s.midspan, m.Midspan[1], 1e-12 * 100) << bay.LoadX;
-        EXPECT_DOUBLE_EQ(s.leftReaction + s.rightReaction, -(m.RDL[1][1] + m.RDL[1][2]));
     }
 }
 

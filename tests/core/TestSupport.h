@@ -46,6 +46,35 @@ inline FrameModel Tower() {
     return model;
 }
 
+/// Three floors of three columns (joints 4..12): stiffnesses that agree between the
+/// two ends of each member, every beam and column different, fixed-end moments on
+/// every beam, a cantilever at both ends of every floor, and a record for every bay
+/// in both load systems.
+inline FrameModel CantileverFrame() {
+    constexpr int N = 3, Last = 12;
+    FrameModel m;
+    EXPECT_EQ(SetUpFrame(m, "C", "3", "3"), std::nullopt);
+    for (int j = N + 1; j <= Last; ++j) {
+        const bool first = j % N == 1, last = j % N == 0, top = j > Last - N;
+        m.K[j] = {Cell(), first ? 0 : 2 + 0.5 * ((j - 1) % 4), last ? 0 : 2 + 0.5 * (j % 4),
+                  1 + 0.25 * (j % 5), top ? 0 : 1 + 0.25 * ((j + N) % 5)};
+        m.M1[j] = first ? -5.0 - j % 3 : -20.0 - (j - 1) % 7;
+        m.M2[j] = last ? 7.5 + j % 4 : 20.0 + j % 7;
+    }
+    for (int r = 1; r <= 6; ++r) { // floor (r + 1) / 2, bays 1 and 2
+        const bool point = r % 2 == 0;
+        m.BayLoads[r] = {static_cast<std::int16_t>(point ? -1 : 0),
+                         static_cast<std::int16_t>(2 - r % 2),
+                         static_cast<std::int16_t>((r + 1) / 2),
+                         10.0 + r,
+                         point ? 4.0 : 0.0,
+                         point ? 15.0 : 0.0,
+                         5.0 + r,
+                         point ? 2.0 : 0.0};
+    }
+    return m;
+}
+
 inline std::string ReadFile(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
