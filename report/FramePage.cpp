@@ -36,7 +36,7 @@ svg text{font-family:sans-serif}
 .joint{font-size:8px;fill:#777}
 .legend{font-size:11px;fill:#000}
 @page{size:A4;margin:12mm}
-@media print{body{margin:0;padding:0;max-width:none;font-size:10pt}table{font-size:7pt}h2{break-after:avoid}tr,figure{break-inside:avoid}}
+@media print{body{margin:0;padding:0;max-width:none;font-size:10pt}table{font-size:7pt}h2,h2+p{break-after:avoid}tr,figure,#cycles,#storeys,#bases{break-inside:avoid}}
 )";
 
 void AppendParagraph(std::string& out, std::string_view text, bool warning = false) {

@@ -103,11 +103,15 @@ void DrawEndLabel(const Picture& pic, const MomentShape& shape, bool atFirst) {
 }
 
 /// A beam's largest sagging moment (exact) or its midspan moment (one cycle)
-/// under the curve where it lies.
+/// under the curve where it lies. A span that hogs all along has no sagging
+/// moment to write: its largest moment is an end moment, labelled already.
 void DrawSpanLabel(const Picture& pic, const MomentShape& shape, const BayCheck& bay, bool exact,
                    const BayLoad& load) {
     const double x = exact ? bay.maxSaggingX : load.SpanL / 2;
     const double moment = exact ? bay.maxSagging : bay.midspanOneCycle;
+    if (!(moment > 0)) {
+        return;
+    }
     const double x0 = shape.samples.front().x;
     const double width = shape.samples.back().x - x0;
     const double y = shape.samples.front().y + std::max(0.0, moment * pic.scale) + 12;
