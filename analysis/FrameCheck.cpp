@@ -4,6 +4,7 @@
 #include "analysis/CycleCount.h"
 #include "analysis/ExactSolution.h"
 #include "analysis/FrameEndMoments.h"
+#include "analysis/InputCheck.h"
 
 #include <array>
 
@@ -29,19 +30,13 @@ void SumStoreys(const FrameModel& model, const FrameEndMoments& table, FloorTabl
     }
 }
 
-bool NamesARealBay(const FrameModel& model, const BayLoad& bay) {
-    const FrameCounts counts = CountsOf(model);
-    return bay.FloorNo >= 1 && bay.FloorNo <= counts.floors && bay.BayNo >= 1 &&
-           bay.BayNo < counts.columns && bay.SpanL > 0;
-}
-
 /// The record's statics from the exact end moments (left at 0 when there is no
 /// exact solution), its fixed-end moments and the load terms typed for it.
 BayCheck CheckBay(const FrameModel& model, const ExactSolution& exact, int b) {
     const BayLoad& bay = model.BayLoads[b];
     BayCheck check{.record = b, .floor = bay.FloorNo, .bay = bay.BayNo};
     check.midspanOneCycle = model.Midspan[static_cast<std::size_t>(b)];
-    if (!NamesARealBay(model, bay)) {
+    if (FaultOf(CountsOf(model), bay) != RecordFault::None) {
         return check;
     }
     const int j = BayLeftJoint(model, bay);
@@ -70,7 +65,8 @@ void CheckColumns(const FrameModel& model, FrameCheck& check) {
     const FrameCounts counts = CountsOf(model);
     std::array<int, MaxJoint + 1> recordAt{}; // bay record by its left joint, 0 for none
     for (const BayCheck& bay : check.bays) {
-        if (NamesARealBay(model, model.BayLoads[static_cast<std::size_t>(bay.record)])) {
+        if (FaultOf(counts, model.BayLoads[static_cast<std::size_t>(bay.record)]) ==
+            RecordFault::None) {
             const int leftJoint = counts.columns * bay.floor + bay.bay;
             recordAt[static_cast<std::size_t>(leftJoint)] = bay.record;
         }

@@ -90,37 +90,42 @@ std::string RecordName(const FrameModel& model, int b) {
            std::to_string(bay.BayNo) + ")";
 }
 
-namespace {
-
-/// Whether a record passes CheckBayRecord, without forming a message.
-bool RecordFits(const FrameCounts& counts, const BayLoad& bay) {
-    return bay.FloorNo >= 1 && bay.FloorNo <= counts.floors && bay.BayNo >= 1 &&
-           bay.BayNo <= counts.columns - 1 && bay.SpanL > 0 &&
-           (bay.IsPointLoad == 0 || (bay.LoadX >= 0 && bay.LoadX <= bay.SpanL));
+RecordFault FaultOf(const FrameCounts& counts, const BayLoad& bay) {
+    if (bay.FloorNo < 1 || bay.FloorNo > counts.floors) {
+        return RecordFault::Floor;
+    }
+    if (bay.BayNo < 1 || bay.BayNo > counts.columns - 1) {
+        return RecordFault::Bay;
+    }
+    if (!(bay.SpanL > 0)) {
+        return RecordFault::Span;
+    }
+    if (bay.IsPointLoad != 0 && !(bay.LoadX >= 0 && bay.LoadX <= bay.SpanL)) {
+        return RecordFault::LoadPosition;
+    }
+    return RecordFault::None;
 }
-
-} // namespace
 
 std::optional<std::string> CheckBayRecord(const FrameModel& model, int b) {
     const FrameCounts counts = CountsOf(model);
     const BayLoad& bay = model.BayLoads[b];
-    if (RecordFits(counts, bay)) {
+    switch (FaultOf(counts, bay)) {
+    case RecordFault::None:
         return std::nullopt;
-    }
-    if (bay.FloorNo < 1 || bay.FloorNo > counts.floors) {
+    case RecordFault::Floor:
         return RecordName(model, b) +
                " names a floor the frame does not have: enter a floor from 1 to " +
                std::to_string(counts.floors) +
                " on the bay-load panel (a record never filled in has floor 0).";
-    }
-    if (bay.BayNo < 1 || bay.BayNo > counts.columns - 1) {
+    case RecordFault::Bay:
         return RecordName(model, b) +
                " names a bay the frame does not have: enter a bay from 1 to " +
                std::to_string(counts.columns - 1) + " on the bay-load panel.";
-    }
-    if (!(bay.SpanL > 0)) {
+    case RecordFault::Span:
         return RecordName(model, b) + " has the span L = " + NumberToText(bay.SpanL) +
                ": enter a span greater than 0 on the bay-load panel.";
+    case RecordFault::LoadPosition:
+        break;
     }
     return RecordName(model, b) + " has its point load at X = " + NumberToText(bay.LoadX) +
            ", outside the span: enter an X from 0 to L = " + NumberToText(bay.SpanL) +
@@ -184,7 +189,7 @@ std::optional<std::string> CheckFrameInput(const FrameModel& model) {
     }
     const FrameCounts counts = CountsOf(model);
     for (int b = 1; b <= counts.totalBays; ++b) {
-        if (!RecordFits(counts, model.BayLoads[b])) {
+        if (FaultOf(counts, model.BayLoads[b]) != RecordFault::None) {
             return CheckBayRecord(model, b);
         }
     }

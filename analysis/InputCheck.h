@@ -20,8 +20,14 @@ std::optional<std::string> CheckMembers(const FrameModel& model);
 /// is 0, and 0 equals −0.
 std::optional<std::string> CheckMemberStiffness(const FrameModel& model);
 
-/// Bay record b: its floor must be 1 to FloorCount, its bay 1 to columns - 1,
-/// its span L greater than 0 and, in the point-load system, X from 0 to L.
+/// The first rule a bay record breaks: its floor must be 1 to FloorCount, its bay
+/// 1 to columns - 1, its span L greater than 0 and, in the point-load system, X
+/// from 0 to L. A record that breaks none names a bay of the frame and can be
+/// computed.
+enum class RecordFault { None, Floor, Bay, Span, LoadPosition };
+RecordFault FaultOf(const FrameCounts& counts, const BayLoad& bay);
+
+/// Bay record b refused by the first rule it breaks (FaultOf), or nothing.
 std::optional<std::string> CheckBayRecord(const FrameModel& model, int b);
 
 /// No two records name the same floor and bay. With as many records as bays,

@@ -1,5 +1,7 @@
 #include "report/FrameGrid.h"
 
+#include "analysis/InputCheck.h"
+
 namespace {
 
 /// Floor 1's span of each bay 1..N−1, 0 where no record gives one.
@@ -8,8 +10,7 @@ std::vector<double> FirstFloorSpans(const FrameModel& model, const FrameCounts& 
     for (int r = 1; r <= counts.totalBays; ++r) {
         const BayLoad& bay = model.BayLoads[r];
         const auto b = static_cast<std::size_t>(bay.BayNo);
-        if (bay.FloorNo == 1 && bay.BayNo >= 1 && bay.BayNo < counts.columns && bay.SpanL > 0 &&
-            spans[b] == 0) {
+        if (bay.FloorNo == 1 && FaultOf(counts, bay) == RecordFault::None && spans[b] == 0) {
             spans[b] = bay.SpanL;
         }
     }

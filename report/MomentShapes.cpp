@@ -1,12 +1,31 @@
 #include "report/MomentShapes.h"
 
-#include "report/SpanMoment.h"
+#include "analysis/BayStatics.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr int SpanSegments = 24;
+
+/// Where to evaluate a beam's moment to draw it: `segments` + 1 even steps over
+/// 0 .. L and, in the point-load system, X, where the curve has its kink.
+std::vector<double> SpanSamples(const BayLoad& bay, int segments) {
+    const double l = bay.SpanL;
+    std::vector<double> xs;
+    xs.reserve(static_cast<std::size_t>(segments) + 2);
+    for (int i = 0; i <= segments; ++i) {
+        xs.push_back(i == segments ? l : l * i / segments);
+    }
+    if (bay.IsPointLoad != 0 && bay.LoadX > 0 && bay.LoadX < l) {
+        const auto at = std::lower_bound(xs.begin(), xs.end(), bay.LoadX);
+        if (*at != bay.LoadX) {
+            xs.insert(at, bay.LoadX);
+        }
+    }
+    return xs;
+}
 
 bool HasAny(const Cell& a, const Cell& b) {
     return !a.isEmpty() || !b.isEmpty();
@@ -29,8 +48,11 @@ void AddBeam(std::vector<MomentShape>& shapes, const FrameModel& model, const Fr
     const double x0 = grid.x[static_cast<std::size_t>(b)];
     const double width = grid.x[static_cast<std::size_t>(b) + 1] - x0;
     const double y = grid.y[static_cast<std::size_t>(f)];
+    // The moment along the beam under its loads and end moments, sagging positive.
+    const double leftReaction = LeftReaction(bay, left, right);
     for (double x : SpanSamples(bay, SpanSegments)) {
-        shape.samples.push_back({x0 + x / bay.SpanL * width, y, SpanMoment(bay, left, right, x)});
+        shape.samples.push_back(
+            {x0 + x / bay.SpanL * width, y, BendingMomentAt(bay, left, leftReaction, x)});
     }
     shapes.push_back(std::move(shape));
 }
