@@ -103,8 +103,8 @@ ExactSolution SolveExactly(const FrameModel& model) {
         return exact;
     }
     exact.solved = true;
-    for (int j = 1; j <= counts.lastJoint; ++j) {
-        exact.rotation[j] = j <= counts.columns ? 0.0 : x(u.phi(j));
+    for (int j = counts.columns + 1; j <= counts.lastJoint; ++j) {
+        exact.rotation[j] = x(u.phi(j)); // the fixed base stays empty: no rotation
     }
     for (int f = 1; f <= counts.floors; ++f) {
         exact.storey[f] = x(u.psi(f));
