@@ -12,12 +12,12 @@
 static_assert(FLT_EVAL_METHOD == 0,
               "the analysis needs double arithmetic without excess precision");
 
-std::optional<std::string> RunAnalysis(FrameModel& model) {
+std::optional<std::string> RunAnalysis(FrameModel& model, const BayRecordTable& records) {
     if (!HasValidCounts(model)) {
         return "The frame has not been set up: enter the number of floors and of columns "
                "first.";
     }
-    if (auto refusal = CheckFrameInput(model)) {
+    if (auto refusal = CheckFrameInput(model, records)) {
         return refusal;
     }
     ClearDerivedTables(model);
@@ -31,4 +31,8 @@ std::optional<std::string> RunAnalysis(FrameModel& model) {
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::string> RunAnalysis(FrameModel& model) {
+    return RunAnalysis(model, BayRecordsOf(model));
 }

@@ -1,6 +1,5 @@
 #include "analysis/BayResults.h"
 
-#include "analysis/BayStatics.h"
 #include "analysis/FiniteCheck.h"
 #include "analysis/InputCheck.h"
 
@@ -48,6 +47,16 @@ std::optional<std::string> CheckResults(const FrameModel& model, int b) {
 }
 
 } // namespace
+
+std::pair<double, double> LoadReactions(const BayLoad& bay) {
+    const double w1 = bay.Udl1, w2 = bay.Udl2, p = bay.PointLoad1, l = bay.SpanL, x = bay.LoadX;
+    if (bay.IsPointLoad == 0) {
+        return {w1 * (-1) * l / 2, w1 * (-1) * l / 2};
+    }
+    const double right = ((l * l - x * x) * w2 / 2 + (x * w1 * x / 2 + x * p)) * (-1) / l;
+    const double totalLoad = (l - x) * w2 + (x * w1 + p);
+    return {(totalLoad + right) * (-1), right};
+}
 
 std::optional<std::string> ComputeBayResults(FrameModel& model) {
     const int totalBays = CountsOf(model).totalBays;

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 /// Per bay record 1..TotalBays: the end reactions RDL from the bay's own loads
 /// on a simply supported span, the end reactions RML from the corrected end
@@ -21,3 +22,8 @@
 /// not greater than 0, or that gives a value beyond the range of numbers, and
 /// returns the message naming that record.
 std::optional<std::string> ComputeBayResults(FrameModel& model);
+
+/// The reactions of the bay's loads alone on a simply supported span, taken
+/// negative: RDL 1 (left) and RDL 2 (right), in the order the bay reports form them.
+/// The span must be greater than 0.
+std::pair<double, double> LoadReactions(const BayLoad& bay);

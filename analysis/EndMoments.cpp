@@ -1,5 +1,5 @@
+#include "analysis/EndMomentFormula.h"
 #include "analysis/FiniteCheck.h"
-#include "analysis/FrameEndMoments.h"
 #include "analysis/Stages.h"
 
 StageResult ComputeEndMoments(FrameModel& model) {

@@ -1,6 +1,6 @@
 #include "analysis/FiniteCheck.h"
-#include "analysis/JointMembers.h"
 #include "analysis/Stages.h"
+#include "analysis/StoreySway.h"
 
 StageResult SnapshotFirstCycle(FrameModel& model) {
     const FrameCounts counts = CountsOf(model);

@@ -90,22 +90,6 @@ std::string RecordName(const FrameModel& model, int b) {
            std::to_string(bay.BayNo) + ")";
 }
 
-RecordFault FaultOf(const FrameCounts& counts, const BayLoad& bay) {
-    if (bay.FloorNo < 1 || bay.FloorNo > counts.floors) {
-        return RecordFault::Floor;
-    }
-    if (bay.BayNo < 1 || bay.BayNo > counts.columns - 1) {
-        return RecordFault::Bay;
-    }
-    if (!(bay.SpanL > 0)) {
-        return RecordFault::Span;
-    }
-    if (bay.IsPointLoad != 0 && !(bay.LoadX >= 0 && bay.LoadX <= bay.SpanL)) {
-        return RecordFault::LoadPosition;
-    }
-    return RecordFault::None;
-}
-
 std::optional<std::string> CheckBayRecord(const FrameModel& model, int b) {
     const FrameCounts counts = CountsOf(model);
     const BayLoad& bay = model.BayLoads[b];
@@ -134,20 +118,18 @@ std::optional<std::string> CheckBayRecord(const FrameModel& model, int b) {
 
 namespace {
 
-std::string TwoRecordsMessage(const FrameModel& model, int first, int second,
-                              const std::array<int, MaxJoint + 1>& recordAt) {
+std::string TwoRecordsMessage(const FrameModel& model, const BayRecordTable& records) {
     const FrameCounts counts = CountsOf(model);
-    const BayLoad& bay = model.BayLoads[second];
-    std::string message = "Bay records " + std::to_string(first) + " and " +
-                          std::to_string(second) + " both describe bay " +
+    const BayLoad& bay = model.BayLoads[static_cast<std::size_t>(records.repeat)];
+    std::string message = "Bay records " + std::to_string(records.repeated) + " and " +
+                          std::to_string(records.repeat) + " both describe bay " +
                           std::to_string(bay.BayNo) + " of floor " + std::to_string(bay.FloorNo) +
                           ": a bay has one record; change the floor or bay of one of them on the "
                           "bay-load panel";
     // As many records as bays: a bay named twice leaves another without one.
     for (int f = 1; f <= counts.floors; ++f) {
         for (int b = 1; b < counts.columns; ++b) {
-            const int leftJoint = f * counts.columns + b;
-            if (recordAt[static_cast<std::size_t>(leftJoint)] == 0) {
+            if (records.recordOf(counts, f, b) == 0) {
                 return message + " (bay " + std::to_string(b) + " of floor " + std::to_string(f) +
                        " has none yet).";
             }
@@ -158,29 +140,15 @@ std::string TwoRecordsMessage(const FrameModel& model, int first, int second,
 
 } // namespace
 
-std::optional<std::string> CheckOneRecordPerBay(const FrameModel& model) {
-    const FrameCounts counts = CountsOf(model);
-    // The first record that names each bay, by the bay's left joint; 0 for none.
-    std::array<int, MaxJoint + 1> recordAt{};
-    int first = 0, second = 0;
-    for (int b = 1; b <= counts.totalBays; ++b) {
-        const BayLoad& bay = model.BayLoads[b];
-        const int leftJoint = bay.FloorNo * counts.columns + bay.BayNo;
-        int& named = recordAt[static_cast<std::size_t>(leftJoint)];
-        if (named == 0) {
-            named = b;
-        } else if (second == 0) {
-            first = named;
-            second = b;
-        }
-    }
-    if (second == 0) {
+std::optional<std::string> CheckOneRecordPerBay(const FrameModel& model,
+                                                const BayRecordTable& records) {
+    if (records.repeat == 0) {
         return std::nullopt;
     }
-    return TwoRecordsMessage(model, first, second, recordAt);
+    return TwoRecordsMessage(model, records);
 }
 
-std::optional<std::string> CheckFrameInput(const FrameModel& model) {
+std::optional<std::string> CheckFrameInput(const FrameModel& model, const BayRecordTable& records) {
     if (auto refusal = CheckMembers(model)) {
         return refusal;
     }
@@ -193,5 +161,5 @@ std::optional<std::string> CheckFrameInput(const FrameModel& model) {
             return CheckBayRecord(model, b);
         }
     }
-    return CheckOneRecordPerBay(model);
+    return CheckOneRecordPerBay(model, records);
 }

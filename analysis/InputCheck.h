@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/BayRecords.h"
 #include "model/FrameModel.h"
 
 #include <optional>
@@ -20,23 +21,18 @@ std::optional<std::string> CheckMembers(const FrameModel& model);
 /// is 0, and 0 equals −0.
 std::optional<std::string> CheckMemberStiffness(const FrameModel& model);
 
-/// The first rule a bay record breaks: its floor must be 1 to FloorCount, its bay
-/// 1 to columns - 1, its span L greater than 0 and, in the point-load system, X
-/// from 0 to L. A record that breaks none names a bay of the frame and can be
-/// computed.
-enum class RecordFault { None, Floor, Bay, Span, LoadPosition };
-RecordFault FaultOf(const FrameCounts& counts, const BayLoad& bay);
-
 /// Bay record b refused by the first rule it breaks (FaultOf), or nothing.
 std::optional<std::string> CheckBayRecord(const FrameModel& model, int b);
 
-/// No two records name the same floor and bay. With as many records as bays,
-/// every bay then has exactly one record, so every beam has its span. Expects
-/// every record to have passed CheckBayRecord.
-std::optional<std::string> CheckOneRecordPerBay(const FrameModel& model);
+/// No two records name the same floor and bay (the repeat that `records` found).
+/// With as many records as bays, every bay then has exactly one record, so every
+/// beam has its span.
+std::optional<std::string> CheckOneRecordPerBay(const FrameModel& model,
+                                                const BayRecordTable& records);
 
-/// The checks above in that order: the members, then the records.
-std::optional<std::string> CheckFrameInput(const FrameModel& model);
+/// The checks above in that order: the members, then the records. `records` is
+/// the model's BayRecordsOf.
+std::optional<std::string> CheckFrameInput(const FrameModel& model, const BayRecordTable& records);
 
 /// "Bay record 3 (floor 2, bay 1)": how the messages name a record.
 std::string RecordName(const FrameModel& model, int b);

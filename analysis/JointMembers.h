@@ -61,9 +61,3 @@ inline JointMembers MembersOf(const FrameCounts& counts, const FloorRange& floor
     members.count = static_cast<int>(next - members.ends.data());
     return members;
 }
-
-/// Adds to each floor's entry of `storey` (empty on entry) the storey moment
-/// formed from the rotation moments `rotation`: for the joints j of floor f in
-/// increasing order, storey(f) + SwayFactor(j, f) × (rotation(j) + rotation(j - N)),
-/// the sum over the column's two ends first.
-void AddStoreyMoments(const FrameModel& model, const JointTable& rotation, FloorTable& storey);

@@ -24,20 +24,8 @@ StageResult PrepareJoints(FrameModel& model);
 /// moment FloorM0 from MRot0. Refuses a floor whose k3 add up to 0.
 StageResult ComputeStoreySway(FrameModel& model);
 
-/// One Gauss-Seidel sweep of the rotation moments in MRotWork, floor by floor
-/// from the bottom and joint by joint from the left, each update seeing the
-/// values reached before it:
-///   MRotWork(j) = MRot0(j) + Σ Y(j,m) × (MRotWork(far end) + storey moment),
-/// the terms added one by one in the order column below, column above, right
-/// beam, left beam, for the members the joint has. A column carries the moment
-/// of its own storey from `storeyMoments` (storey f below floor f, f + 1 above
-/// it); a beam carries none. Each term, storey moment included, is recorded as
-/// ST(j, m). Repeated with the storey moments formed anew from MRotWork after
-/// each sweep, it converges to the rotation moments of the slope-deflection
-/// equations with sway.
-void SweepRotationMoments(FrameModel& model, const FloorTable& storeyMoments);
-
-/// The first cycle: one sweep with the storey moments FloorM0.
+/// The first cycle: one sweep of MRotWork with the storey moments FloorM0, its
+/// terms kept as ST.
 StageResult RunFirstCycle(FrameModel& model);
 
 /// Freezes MRotWork as MRot1 and forms the storey moments FloorM1 from it.

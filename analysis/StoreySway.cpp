@@ -1,5 +1,6 @@
+#include "analysis/StoreySway.h"
+
 #include "analysis/FiniteCheck.h"
-#include "analysis/JointMembers.h"
 #include "analysis/Stages.h"
 
 #include <cmath>
@@ -33,6 +34,16 @@ StageResult FormSwayFactors(FrameModel& model, int f) {
 }
 
 } // namespace
+
+void AddStoreyMoments(const FrameModel& model, const JointTable& rotation, FloorTable& storey) {
+    const FrameCounts counts = CountsOf(model);
+    for (int f = 1; f <= counts.floors; ++f) {
+        for (int j = model.FloorJoints[f].First; j <= model.FloorJoints[f].Last; ++j) {
+            storey[f] =
+                storey[f] + model.SwayFactor[j][f] * (rotation[j] + rotation[j - counts.columns]);
+        }
+    }
+}
 
 StageResult ComputeStoreySway(FrameModel& model) {
     const FrameCounts counts = CountsOf(model);

@@ -1,7 +1,7 @@
 // Times the calculate command on the two largest frames the table limits allow,
 // with every joint and every bay filled in.
-#include "analysis/FrameCheck.h"
 #include "calculate/Calculate.h"
+#include "check/FrameCheck.h"
 #include "model/FrameSetup.h"
 #include "report/ReportWriter.h"
 
@@ -107,7 +107,7 @@ void BM_FrameCheck(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        FrameCheck check = CheckFrame(model);
+        FrameCheck check = CheckFrame(model, BayRecordsOf(model));
         benchmark::DoNotOptimize(check);
     }
 }

@@ -30,9 +30,12 @@ int FloorOfJoint(const FrameModel& model, int joint) {
     return 0;
 }
 
+int BayLeftJoint(const FrameCounts& counts, int floor, int bay) {
+    return floor * counts.columns + bay;
+}
+
 int BayLeftJoint(const FrameModel& model, const BayLoad& bay) {
-    const int columns = static_cast<int>(model.ColumnsPerFloor.value());
-    return bay.FloorNo * columns + bay.BayNo;
+    return BayLeftJoint(CountsOf(model), bay.FloorNo, bay.BayNo);
 }
 
 FrameCounts CountsOf(const FrameModel& model) {

@@ -97,11 +97,6 @@ void ClearDerivedTables(FrameModel& model);
 /// The floor whose joint range holds `joint`, or 0 when no floor holds it.
 int FloorOfJoint(const FrameModel& model, int joint);
 
-/// Left end joint of the bay that a record describes: FloorNo × ColumnsPerFloor
-/// + BayNo. The right end is one more. May lie outside the tables for a record
-/// with impossible numbers; callers check.
-int BayLeftJoint(const FrameModel& model, const BayLoad& bay);
-
 /// The counts of a set-up model as whole numbers, for loops and indices.
 struct FrameCounts {
     int floors = 0;    ///< FloorCount
@@ -111,3 +106,10 @@ struct FrameCounts {
 };
 
 FrameCounts CountsOf(const FrameModel& model);
+
+/// Left end joint of bay b of floor f: f × ColumnsPerFloor + b. The right end is
+/// one more. May lie outside the tables for impossible numbers; callers check.
+int BayLeftJoint(const FrameCounts& counts, int floor, int bay);
+
+/// Left end joint of the bay that a record names (FloorNo, BayNo).
+int BayLeftJoint(const FrameModel& model, const BayLoad& bay);

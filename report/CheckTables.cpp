@@ -123,14 +123,14 @@ void AppendColumnTables(std::string& out, const FrameCheck& check) {
     constexpr std::string_view Unknown = "without a cantilever's unknown shear";
     {
         HtmlTable table(out, "columns", {"joint at the top", "storey", "axial force, kN", "note"});
-        for (const ColumnForce& column : check.columns) {
+        for (const ColumnForce& column : check.forces.columns) {
             table.row().whole(column.topJoint).whole(column.storey);
             table.numberIf(exact, column.axial);
             table.text(column.cantileverShearUnknown ? Unknown : "");
         }
     }
     HtmlTable table(out, "bases", {"base joint", "vertical reaction, kN", "moment, kN·m", "note"});
-    for (const BaseReaction& base : check.bases) {
+    for (const BaseReaction& base : check.forces.bases) {
         table.row().whole(base.joint).numberIf(exact, base.vertical).numberIf(exact, base.moment);
         table.text(base.cantileverShearUnknown ? Unknown : "");
     }

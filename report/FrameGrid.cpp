@@ -1,17 +1,14 @@
 #include "report/FrameGrid.h"
 
-#include "analysis/InputCheck.h"
-
 namespace {
 
-/// Floor 1's span of each bay 1..N−1, 0 where no record gives one.
-std::vector<double> FirstFloorSpans(const FrameModel& model, const FrameCounts& counts) {
+/// Floor 1's span of each bay 1..N−1, 0 where no record describes the bay.
+std::vector<double> FirstFloorSpans(const FrameModel& model, const FrameCounts& counts,
+                                    const BayRecordTable& records) {
     std::vector<double> spans(static_cast<std::size_t>(counts.columns), 0.0);
-    for (int r = 1; r <= counts.totalBays; ++r) {
-        const BayLoad& bay = model.BayLoads[r];
-        const auto b = static_cast<std::size_t>(bay.BayNo);
-        if (bay.FloorNo == 1 && FaultOf(counts, bay) == RecordFault::None && spans[b] == 0) {
-            spans[b] = bay.SpanL;
+    for (int b = 1; b < counts.columns; ++b) {
+        if (const int r = records.recordOf(counts, 1, b); r != 0) {
+            spans[static_cast<std::size_t>(b)] = model.BayLoads[static_cast<std::size_t>(r)].SpanL;
         }
     }
     return spans;
@@ -29,28 +26,14 @@ double MeanOfGiven(const std::vector<double>& spans) {
     return given > 0 ? sum / given : 1.0;
 }
 
-/// The first record of every beam that lies in the frame, with a span to draw.
-std::vector<int> BeamLoads(const FrameModel& model, const FrameCounts& counts) {
-    std::vector<int> loads(static_cast<std::size_t>((counts.floors + 1) * counts.columns), 0);
-    for (int r = counts.totalBays; r >= 1; --r) {
-        const BayLoad& bay = model.BayLoads[r];
-        if (bay.FloorNo >= 1 && bay.FloorNo <= counts.floors && bay.BayNo >= 1 &&
-            bay.BayNo < counts.columns && bay.SpanL > 0) {
-            const int beam = bay.FloorNo * counts.columns + bay.BayNo;
-            loads[static_cast<std::size_t>(beam)] = r;
-        }
-    }
-    return loads;
-}
-
 } // namespace
 
-FrameGrid GridOf(const FrameModel& model) {
+FrameGrid GridOf(const FrameModel& model, const BayRecordTable& records) {
     const FrameCounts counts = CountsOf(model);
     FrameGrid grid;
     grid.floors = counts.floors;
     grid.columns = counts.columns;
-    const std::vector<double> spans = FirstFloorSpans(model, counts);
+    const std::vector<double> spans = FirstFloorSpans(model, counts, records);
     grid.meanSpan = MeanOfGiven(spans);
     grid.x.assign(static_cast<std::size_t>(counts.columns) + 1, FrameGrid::Margin);
     for (std::size_t i = 2; i < grid.x.size(); ++i) {
@@ -62,6 +45,6 @@ FrameGrid GridOf(const FrameModel& model) {
         grid.y[static_cast<std::size_t>(f)] =
             FrameGrid::Top + (counts.floors - f) * FrameGrid::StoreyHeight;
     }
-    grid.beamLoad = BeamLoads(model, counts);
+    grid.records = records;
     return grid;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/FrameCheck.h"
+#include "check/FrameCheck.h"
 #include "model/FrameModel.h"
 
 #include <string>

@@ -166,14 +166,14 @@ void DrawLegend(const Picture& pic, double top, bool solved) {
 } // namespace
 
 void AppendMomentDiagram(std::string& out, const FrameModel& model, const FrameCheck& check) {
-    const FrameGrid grid = GridOf(model);
+    const FrameGrid grid = GridOf(model, check.records);
     const bool solved = check.exact.solved;
     const std::vector<MomentShape> exact =
         solved ? MomentShapes(model, grid, check.exact.endMoments.moments)
                : std::vector<MomentShape>();
     const std::vector<MomentShape> cycle = MomentShapes(model, grid, check.oneCycle.moments);
     const std::vector<MomentShape>& shown = solved ? exact : cycle;
-    const double largest = LargestMoment(shown);
+    const double largest = LargestDrawnMoment(shown);
     const double width = std::max(grid.width(), LeastWidth);
     const double height = grid.y[0] + 40 + LegendHeight;
     const Picture pic{out, grid, largest,

@@ -1,6 +1,6 @@
 #include "report/MomentShapes.h"
 
-#include "analysis/BayStatics.h"
+#include "check/BayStatics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,10 +31,10 @@ bool HasAny(const Cell& a, const Cell& b) {
     return !a.isEmpty() || !b.isEmpty();
 }
 
-/// The beam of floor f, bay b: from joint j = fN + b (its member 2) to j + 1 (member 1).
+/// The beam of floor f, bay b: from its left joint j (member 2) to j + 1 (member 1).
 void AddBeam(std::vector<MomentShape>& shapes, const FrameModel& model, const FrameGrid& grid,
              const MemberTable& moments, int f, int b) {
-    const int j = f * grid.columns + b;
+    const int j = BayLeftJoint(CountsOf(model), f, b);
     const Cell& left = moments[static_cast<std::size_t>(j)][2];
     const Cell& right = moments[static_cast<std::size_t>(j) + 1][1];
     const int record = grid.recordOf(f, b);
@@ -115,7 +115,7 @@ std::vector<MomentShape> MomentShapes(const FrameModel& model, const FrameGrid& 
     return shapes;
 }
 
-double LargestMoment(const std::vector<MomentShape>& shapes) {
+double LargestDrawnMoment(const std::vector<MomentShape>& shapes) {
     double largest = 0;
     for (const MomentShape& shape : shapes) {
         for (const MomentShape::Sample& sample : shape.samples) {

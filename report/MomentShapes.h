@@ -37,4 +37,4 @@ std::vector<MomentShape> MomentShapes(const FrameModel& model, const FrameGrid& 
                                       const MemberTable& moments);
 
 /// The largest |moment| of all samples; 0 when there is none.
-double LargestMoment(const std::vector<MomentShape>& shapes);
+double LargestDrawnMoment(const std::vector<MomentShape>& shapes);

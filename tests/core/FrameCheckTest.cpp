@@ -1,10 +1,10 @@
 // The frame check against frames solved by hand and against what statics
 // guarantees of any exact solution.
-#include "analysis/FrameCheck.h"
+#include "check/FrameCheck.h"
 
 #include "TestSupport.h"
-#include "analysis/BayStatics.h"
 #include "calculate/Calculate.h"
+#include "check/BayStatics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,7 +34,7 @@ BayLoad Point(double w1, double w2, double p, double l, double x) {
 
 FrameCheck Checked(FrameModel m) {
     EXPECT_EQ(RunAnalysis(m), std::nullopt);
-    return CheckFrame(m);
+    return CheckFrame(m, BayRecordsOf(m));
 }
 
 void ExpectReached(const FrameCheck& check) {
@@ -73,7 +73,7 @@ TEST(FrameCheck, PortalsSolvedByHand) {
         ASSERT_TRUE(check.exact.solved) << check.exact.whyNot;
         const auto& e = check.exact.endMoments.moments;
         const BayCheck& bay = check.bays[0];
-        const BaseReaction &b0 = check.bases[0], &b1 = check.bases[1];
+        const BaseReaction &b0 = check.forces.bases[0], &b1 = check.forces.bases[1];
         const double got[] = {e[3][2],         e[3][3],          e[1][4],          e[4][1],
                               e[4][3],         e[2][4],          bay.midspanExact, bay.maxSagging,
                               bay.maxSaggingX, bay.leftReaction, b0.vertical,      b1.vertical,
@@ -119,7 +119,7 @@ TEST(FrameCheck, ExactSolutionWithCantileversIsInEquilibrium) {
         load += b.IsPointLoad ? b.Udl1 * b.LoadX + b.Udl2 * (b.SpanL - b.LoadX) + b.PointLoad1
                               : b.Udl1 * b.SpanL;
     }
-    for (const BaseReaction& base : check.bases) {
+    for (const BaseReaction& base : check.forces.bases) {
         carried += base.vertical;
         EXPECT_EQ(base.cantileverShearUnknown, base.joint != 2) << base.joint;
     }
@@ -212,7 +212,7 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
         for (const CycleCount& count : check.cycles) {
             EXPECT_EQ(count.outcome, c.outcome) << c.name << " " << count.tolerance;
         }
-        EXPECT_EQ(check.bases.size(), c.why ? 0u : 2u) << c.name;
+        EXPECT_EQ(check.forces.bases.size(), c.why ? 0u : 2u) << c.name;
     }
 }
 

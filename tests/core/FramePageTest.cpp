@@ -4,7 +4,7 @@
 
 #include "TestSupport.h"
 #include "analysis/Analysis.h"
-#include "analysis/FrameCheck.h"
+#include "check/FrameCheck.h"
 #include "model/NumberText.h"
 #include "report/SvgText.h"
 
@@ -20,7 +20,7 @@ namespace {
 /// The frame analysed and checked, as the calculate command does.
 FrameCheck Checked(FrameModel& m) {
     EXPECT_EQ(RunAnalysis(m), std::nullopt);
-    return CheckFrame(m);
+    return CheckFrame(m, BayRecordsOf(m));
 }
 
 /// Every table of the page: its id and its rows of cell texts, the header first.

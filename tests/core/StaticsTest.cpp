@@ -2,8 +2,9 @@
 // against the program's own formulas.
 #include "TestSupport.h"
 #include "analysis/BayResults.h"
-#include "analysis/JointMembers.h"
+#include "analysis/RotationSweep.h"
 #include "analysis/Stages.h"
+#include "analysis/StoreySway.h"
 
 #include <cmath>
 #include <vector>
@@ -62,7 +63,7 @@ TEST(Statics, RepeatedSweepConvergesToTheSlopeDeflectionSolution) {
     ASSERT_FALSE(PrepareJoints(m) || ComputeStoreySway(m));
     FloorTable storey = m.FloorM0;
     for (int sweep = 0; sweep < 200; ++sweep) {
-        SweepRotationMoments(m, storey);
+        SweepRotationMoments(m, storey, m.MRotWork, [](int, auto, double) {});
         storey = {};
         AddStoreyMoments(m, m.MRotWork, storey);
     }

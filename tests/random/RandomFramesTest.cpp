@@ -3,7 +3,7 @@
 //   VELMORA_RANDOM_SEED=<seed> VELMORA_RANDOM_FRAMES=1 velmora_random_tests
 // replays exactly that frame.
 #include "analysis/Analysis.h"
-#include "analysis/FrameCheck.h"
+#include "check/FrameCheck.h"
 #include "model/FrameSetup.h"
 #include "report/FramePage.h"
 #include "report/ReportText.h"
@@ -188,7 +188,7 @@ std::string Problem(const Frame& frame, const std::optional<std::string>& stop) 
 /// meet (no solution, divergence, overflow): it must be written, with no number
 /// that is not finite ("Infinity", "NaN", as the numbers are written).
 std::string PageProblem(const FrameModel& model) {
-    const std::string page = FramePageText(model, CheckFrame(model));
+    const std::string page = FramePageText(model, CheckFrame(model, BayRecordsOf(model)));
     return page.find("Infinity") != std::string::npos || page.find("NaN") != std::string::npos
                ? "the frame page prints a non-finite value"
                : "";

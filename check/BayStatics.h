@@ -2,8 +2,6 @@
 
 #include "model/FrameModel.h"
 
-#include <utility>
-
 /// What statics gives for one bay from its loads and its two end moments, in the
 /// reports' conventions: end moments clockwise positive on the member end (the
 /// left one is the left joint's member 2, the right one the right joint's member 1),
@@ -18,10 +16,6 @@ struct BayStatics {
     double maxSaggingX = 0; ///< where, from the left end; the leftmost of equal maxima
     double femLeft = 0, femRight = 0; ///< fixed-end moments of the loads, as M2 / M1 are typed
 };
-
-/// The reactions of the bay's loads alone on a simply supported span, taken
-/// negative: RDL 1 (left) and RDL 2 (right), in the order the bay reports form them.
-std::pair<double, double> LoadReactions(const BayLoad& bay);
 
 /// The upward reaction at the left end: RML 1 − RDL 1, with RML 1 the reaction of
 /// the end moments, −(leftEnd + rightEnd) / L.

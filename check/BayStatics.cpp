@@ -1,4 +1,6 @@
-#include "analysis/BayStatics.h"
+#include "check/BayStatics.h"
+
+#include "analysis/BayResults.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,7 +33,7 @@ void FixedEndMoments(const BayLoad& bay, BayStatics& s) {
 
 /// The largest bending moment: at an end, under the point load, or where the
 /// shear passes through 0 inside a loaded stretch; candidates from left to right.
-void LargestMoment(const BayLoad& bay, double leftEnd, double v, BayStatics& s) {
+void FindLargestSpanMoment(const BayLoad& bay, double leftEnd, double v, BayStatics& s) {
     const double l = bay.SpanL, w1 = bay.Udl1;
     const bool point = bay.IsPointLoad != 0;
     const double x = point ? bay.LoadX : l; // end of the stretch that w1 covers
@@ -61,16 +63,6 @@ void LargestMoment(const BayLoad& bay, double leftEnd, double v, BayStatics& s) 
 
 } // namespace
 
-std::pair<double, double> LoadReactions(const BayLoad& bay) {
-    const double w1 = bay.Udl1, w2 = bay.Udl2, p = bay.PointLoad1, l = bay.SpanL, x = bay.LoadX;
-    if (bay.IsPointLoad == 0) {
-        return {w1 * (-1) * l / 2, w1 * (-1) * l / 2};
-    }
-    const double right = ((l * l - x * x) * w2 / 2 + (x * w1 * x / 2 + x * p)) * (-1) / l;
-    const double totalLoad = (l - x) * w2 + (x * w1 + p);
-    return {(totalLoad + right) * (-1), right};
-}
-
 double LeftReaction(const BayLoad& bay, double leftEnd, double rightEnd) {
     return (leftEnd + rightEnd) / bay.SpanL * (-1) - LoadReactions(bay).first;
 }
@@ -91,7 +83,7 @@ BayStatics BayStaticsOf(const BayLoad& bay, double leftEnd, double rightEnd) {
     s.leftReaction = LeftReaction(bay, leftEnd, rightEnd);
     s.rightReaction = (leftEnd + rightEnd) / bay.SpanL - LoadReactions(bay).second;
     s.midspan = BendingMomentAt(bay, leftEnd, s.leftReaction, bay.SpanL / 2);
-    LargestMoment(bay, leftEnd, s.leftReaction, s);
+    FindLargestSpanMoment(bay, leftEnd, s.leftReaction, s);
     FixedEndMoments(bay, s);
     return s;
 }

@@ -1,7 +1,7 @@
-#include "analysis/ExactSolution.h"
+#include "check/ExactSolution.h"
 
-#include "analysis/FrameEndMoments.h"
 #include "analysis/JointMembers.h"
+#include "check/FrameEndMoments.h"
 
 #include <Eigen/Dense>
 #include <cmath>

@@ -1,10 +1,9 @@
-#include "analysis/FrameEndMoments.h"
+#include "check/FrameEndMoments.h"
 
-bool HasCantilever(const FrameModel& model, const FloorRange& floor, int j, int member) {
-    const Cell& loadTerm = member == 1 ? model.M1[j] : model.M2[j];
-    const int freeEnd = member == 1 ? floor.First : floor.Last;
-    return j == freeEnd && !loadTerm.isEmpty() && loadTerm != 0;
-}
+#include "analysis/EndMomentFormula.h"
+
+#include <algorithm>
+#include <cmath>
 
 FrameEndMoments EndMomentsOf(const FrameModel& model, const JointTable& rotation,
                              const FloorTable& storey) {
@@ -29,4 +28,14 @@ FrameEndMoments OneCycleEndMoments(const FrameModel& model) {
         }
     }
     return table;
+}
+
+double LargestEndMoment(const FrameEndMoments& table) {
+    double largest = 0;
+    for (const auto& joint : table.moments) {
+        for (const Cell& moment : joint) {
+            largest = std::max(largest, std::fabs(moment.value()));
+        }
+    }
+    return largest;
 }

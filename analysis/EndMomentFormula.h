@@ -1,12 +1,17 @@
 #pragma once
 
-#include "analysis/FrameCheck.h"
 #include "analysis/JointMembers.h"
+#include "model/FrameModel.h"
 
 /// Whether joint j, of the floor `floor`, carries a cantilever as member 1 (at the
-/// floor's first joint) or member 2 (at its last): a stored, non-zero M1 or M2
-/// where the joint has no beam.
-bool HasCantilever(const FrameModel& model, const FloorRange& floor, int j, int member);
+/// floor's first joint) or member 2 (at its last): a non-zero M1 or M2 where the
+/// joint has no beam. A load term of 0, stored or empty, is no cantilever, so its
+/// end moment stays empty as at every other member the joint lacks.
+inline bool HasCantilever(const FrameModel& model, const FloorRange& floor, int j, int member) {
+    const Cell& loadTerm = member == 1 ? model.M1[j] : model.M2[j];
+    const int freeEnd = member == 1 ? floor.First : floor.Last;
+    return j == freeEnd && loadTerm != 0;
+}
 
 /// Calls visit(joint, member, moment) for every end moment of the frame formed from
 /// the rotation moments `rotation` (φ, 0 at the base) and the storey moments
@@ -52,11 +57,3 @@ void VisitEndMoments(const FrameModel& model, const JointTable& rotation, const 
         visit(j - counts.columns, 4, model.K[j][3] * (rotation[j] + storey[1]));
     }
 }
-
-/// The end moments that VisitEndMoments forms, as a table.
-FrameEndMoments EndMomentsOf(const FrameModel& model, const JointTable& rotation,
-                             const FloorTable& storey);
-
-/// The program's one cycle: CM for the members the joints have, the cantilevers'
-/// −M1 / −M2, and the base ends K(j,3) × (MRot1(j) + FloorM1(1)).
-FrameEndMoments OneCycleEndMoments(const FrameModel& model);
