@@ -2,12 +2,19 @@
 
 #include "TestSupport.h"
 #include "analysis/BayResults.h"
+#include "report/ReportFolder.h"
 #include "report/ReportText.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <tuple>
 #include <utility>
 #include <vector>
+
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -78,6 +85,36 @@ TEST(Reports, CantileverMomentIsCarriedToItsEnd) {
               "CM1 = 40   CM2 = -58.6574074074074  CM3 = 18.6574074074074  CM4 = 0\r\n"
               "JOINT NO. : - 4\r\n"
               "CM1 = 20.4166666666667   CM2 = 0  CM3 = -20.4166666666667  CM4 = 0\r\n");
+}
+
+// A cantilever is told by its own load term alone: beyond the first joint M1,
+// beyond the last M2, whatever the joint's other load term is, and a moment of
+// exactly 1 like any other. Its end moment is the load term reversed, and the
+// balance leaves it there while the joint's corrected moments add up to 0.
+TEST(Reports, CantileverFollowsItsOwnLoadTerm) {
+    const struct {
+        const char* name;
+        int joint, member;
+        double m1, m2; // stored at that joint
+    } cases[] = {
+        {"first joint, its M2 0", 3, 1, -40, 0},
+        {"last joint, its M1 0", 4, 2, 0, 25},
+        {"first joint, M1 exactly 1", 3, 1, 1, 0},
+        {"last joint, M2 exactly 1", 4, 2, 0, 1},
+    };
+    for (const auto& c : cases) {
+        FrameModel m;
+        ASSERT_EQ(SetUpFrame(m, "P", "1", "2"), std::nullopt);
+        m.K[3] = {Cell(), 0, 2, 1, 0};
+        m.K[4] = {Cell(), 2, 0, 1, 0};
+        m.M1[c.joint] = c.m1;
+        m.M2[c.joint] = c.m2;
+        m.BayLoads[1] = {0, 1, 1, 0, 0, 0, 6, 0};
+        ASSERT_EQ(RunAnalysis(m), std::nullopt) << c.name;
+        const auto& cm = m.CM[c.joint];
+        EXPECT_EQ(cm[c.member].value(), -(c.member == 1 ? c.m1 : c.m2)) << c.name;
+        EXPECT_NEAR(((cm[1] + cm[2]) + cm[3]) + cm[4], 0, 1e-12) << c.name;
+    }
 }
 
 // Regression: the square (L - 2X)^2 was taken with std::pow, which a -O0 build
@@ -222,6 +259,28 @@ TEST(ReportWriter, AFailedWriteNamesTheCauseAndLeavesEarlierReportsAsTheyWere) {
         EXPECT_EQ(Entries(folder.path), earlier); // no temporary file either
     }
     fs::permissions(readOnly, fs::perms::owner_write, fs::perm_options::add);
+}
+
+// The reports go to 'velmora' in the home directory that HOME names, or that the
+// login database holds when HOME is unset or empty; on Windows to c:\velmora\.
+TEST(ReportFolder, FollowsTheHomeDirectory) {
+#ifdef _WIN32
+    EXPECT_EQ(ReportFolder(), fs::path("c:\\velmora\\"));
+#else
+    const char* saved = std::getenv("HOME");
+    const std::string home = saved != nullptr ? saved : "";
+    ASSERT_EQ(setenv("HOME", "/home/engineer", 1), 0);
+    EXPECT_EQ(ReportFolder(), fs::path("/home/engineer/velmora"));
+    ASSERT_EQ(setenv("HOME", "", 1), 0);
+    const passwd* entry = getpwuid(getuid());
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(ReportFolder(), fs::path(entry->pw_dir) / "velmora");
+    if (saved != nullptr) {
+        setenv("HOME", home.c_str(), 1);
+    } else {
+        unsetenv("HOME");
+    }
+#endif
 }
 
 } // namespace

@@ -149,6 +149,14 @@ TEST(BayStatics, LargestSaggingAndFixedEndMoments) {
         {"w2 over the right half", Point(0, 12, 0, 6, 3), 0, 0, 30.375, 3.75, 11.25, 24.75},
         {"hogging all along", Udl(0, 6), -5, 8, -5, 0, 0, 0},
         {"shear 0 within the first metre", Udl(10, 6), 40, 110, 41.25, 0.5, 30, 30},
+        // 2 kN/m to X = 6, 1 kN/m beyond, 3 kN at X, L = 10: reactions 10.4 and 8.6,
+        // shear 0 at 10.4 / 2 = 5.2 < X, M = 10.4 × 5.2 − 5.2² = 27.04 (26.4 at X).
+        {"shear 0 left of the point load", Point(2, 1, 3, 10, 6), 0, 0, 27.04, 5.2, 1354.0 / 75,
+         1246.0 / 75},
+        // 1 kN/m to X = 2, 2 kN/m beyond, 1 kN at X, ends −4 and 6: left reaction
+        // 9 − 2/10 = 8.8, shear 8.8 − 2 − 1 = 5.8 beyond X, 0 at 2 + 5.8 / 2 = 4.9, where
+        // M = −4 + 8.8 × 4.9 − 2 × 3.9 − 2.9 − 2.9² = 20.01.
+        {"shear 0 right of the point load", Point(1, 2, 1, 10, 2), -4, 6, 20.01, 4.9, 16.44, 16.76},
     };
     for (const auto& c : cases) {
         const BayStatics s = BayStaticsOf(c.bay, c.left, c.right);
@@ -181,6 +189,19 @@ TEST(FrameCheck, TypedLoadTermsAgainstTheBay) {
     }
 }
 
+/// The portal's load terms times `factor`.
+FrameModel Scaled(FrameModel m, double factor) {
+    m.M2[3] = m.M2[3] * factor;
+    m.M1[4] = m.M1[4] * factor;
+    return m;
+}
+
+// With the beam's k = 2 and the right column's k = 1, the portal's three equations
+// are singular for the left column's k = c where their determinant, a rational
+// function of c, passes through 0: between −0.42 and −0.41, found by bisection in
+// exact fractions and rounded to the nearest double.
+constexpr double SingularLeftColumn = -0.41474393099704715;
+
 // Columns of negative stiffness under the portal's beam of k = 2. At k = −1.1 and
 // −1.5 the equations keep their one solution, but the repeated sweep, which converges
 // only while each joint's own term outweighs its neighbours', hovers or runs away.
@@ -204,6 +225,13 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
     } cases[] = {{"hovering", Portal(-1.1, -1.1), Outcome::MoreThanLimit, nullptr},
                  {"running away", Portal(-1.5, -1.5), Outcome::Diverged, nullptr},
                  {"singular", Portal(-1, -1), Outcome::NotSolved, "negative"},
+                 // Only the first joint's column is negative: its rows still coincide.
+                 {"singular by the first joint's column", Portal(SingularLeftColumn, 1),
+                  Outcome::NotSolved, "negative"},
+                 // Moments near the top of the range: 1e100 × the largest exact moment
+                 // is beyond it, so only the first value that is no number shows it.
+                 {"running away from huge moments", Scaled(Portal(-1.5, -1.5), 1e250),
+                  Outcome::Diverged, nullptr},
                  {"a free column line", floating, Outcome::NotSolved, "mechanism"}};
     for (const auto& c : cases) {
         const FrameCheck check = Checked(c.model);

@@ -85,6 +85,19 @@ TEST(FramePage, CoordinatesAreTenthsWrittenTheSameEverywhere) {
 
 // Whatever a name holds stays text; the setup refuses '<', which the name then
 // gets here directly.
+// One floor, one bay and one record are named in the singular.
+TEST(FramePage, CountsOfOneAreSingular) {
+    FrameModel m;
+    ASSERT_EQ(SetUpFrame(m, "P", "1", "2"), std::nullopt);
+    m.K[3] = {Cell(), 0, 2, 3, 0};
+    m.K[4] = {Cell(), 2, 0, 3, 0};
+    m.BayLoads[1] = {0, 1, 1, 12, 0, 0, 6, 0};
+    const std::string page = FramePageText(m, Checked(m));
+    EXPECT_NE(page.find("<p>1 floor, 2 columns per floor, 1 bay per floor; joints 3 to 4 on the "
+                        "floors, base joints 1 to 2; 1 bay record.</p>"),
+              std::string::npos);
+}
+
 TEST(FramePage, EscapesEveryTypedText) {
     FrameModel m = Tower();
     FrameCheck check = Checked(m);
