@@ -51,24 +51,10 @@ void FormEquations(const FrameModel& model, const Unknowns& u, Eigen::MatrixXd& 
     }
 }
 
-bool AnyNegativeStiffness(const FrameModel& model) {
-    const FrameCounts counts = CountsOf(model);
-    for (int j = counts.columns + 1; j <= counts.lastJoint; ++j) {
-        for (int m = 1; m <= MemberCount; ++m) {
-            if (model.K[j][m] < 0) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 std::string WhyNoSolution(const FrameModel& model) {
-    return AnyNegativeStiffness(model)
-               ? "The equations of the frame have no unique solution: some stiffnesses are "
-                 "negative."
-               : "The equations of the frame have no unique solution: the frame is a mechanism "
-                 "or its stiffnesses nearly cancel.";
+    return FirstNegativeStiffness(model)
+               ? "some stiffnesses are negative."
+               : "the frame is a mechanism or its stiffnesses nearly cancel.";
 }
 
 /// Whether x solves a x = b to the accuracy that a well-conditioned system allows.
@@ -93,7 +79,7 @@ ExactSolution SolveExactly(const FrameModel& model) {
 
     ExactSolution exact;
     if (!a.allFinite() || !b.allFinite()) {
-        exact.whyNot = "The equations of the frame hold a value beyond the range of numbers.";
+        exact.whyNot = "its equations hold a value beyond the range of numbers.";
         return exact;
     }
     const Eigen::PartialPivLU<Eigen::MatrixXd> lu(a);
@@ -111,4 +97,16 @@ ExactSolution SolveExactly(const FrameModel& model) {
     }
     exact.endMoments = EndMomentsOf(model, exact.rotation, exact.storey);
     return exact;
+}
+
+std::optional<NegativeStiffness> FirstNegativeStiffness(const FrameModel& model) {
+    const FrameCounts counts = CountsOf(model);
+    for (int j = counts.columns + 1; j <= counts.lastJoint; ++j) {
+        for (int m = 1; m <= MemberCount; ++m) {
+            if (model.K[j][m] < 0) {
+                return NegativeStiffness{j, m, model.K[j][m]};
+            }
+        }
+    }
+    return std::nullopt;
 }

@@ -4,8 +4,11 @@ FrameCheck CheckFrame(const FrameModel& model, const BayRecordTable& records) {
     FrameCheck check;
     check.records = records;
     check.exact = SolveExactly(model);
-    check.oneCycle = OneCycleEndMoments(model);
-    check.cycles = CountCycles(model, check.exact, {0.01, 0.001});
+    check.negative = FirstNegativeStiffness(model);
+    check.beforeBalance = EndMomentsOf(model, model.MRot1, model.FloorM1);
+    check.oneCycle = OneCycleEndMoments(model, check.beforeBalance);
+    check.convergence = TraceConvergence(model, check.exact, check.oneCycle);
+    SumJoints(model, check.beforeBalance, check.jointSumBefore);
     SumJoints(model, check.oneCycle, check.jointSumOneCycle);
     SumStoreys(model, check.oneCycle, check.storeys.oneCycle);
     for (int b = 1; b <= CountsOf(model).totalBays; ++b) {

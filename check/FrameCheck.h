@@ -2,13 +2,14 @@
 
 #include "check/BayCheck.h"
 #include "check/ColumnForces.h"
-#include "check/CycleCount.h"
+#include "check/Convergence.h"
 #include "check/ExactSolution.h"
 #include "check/FrameEndMoments.h"
 #include "check/StoreySums.h"
 #include "model/BayRecords.h"
 #include "model/FrameModel.h"
 
+#include <optional>
 #include <vector>
 
 // The one cycle beside the exact answer of the same slope-deflection equations,
@@ -23,10 +24,16 @@
 struct FrameCheck {
     BayRecordTable records; ///< which record describes each bay
     ExactSolution exact;
-    /// CM, the cantilevers' −M1 / −M2, and the base ends K(j,3) × (M(1)_j + FloorM1(1)).
+    std::optional<NegativeStiffness> negative; ///< the first stiffness below 0, if any
+    /// EndM, the cantilevers' −M1 / −M2, and the base ends K(j,3) × (M(1)_j + FloorM1(1)):
+    /// the one cycle before the balance.
+    FrameEndMoments beforeBalance;
+    /// The same with CM where the balance formed it: the one cycle as the reports hold it.
     FrameEndMoments oneCycle;
-    std::vector<CycleCount> cycles;                 ///< tolerance 1 %, then 0.1 %
-    JointTable jointSumOneCycle{}, jointSumExact{}; ///< Σ end moments per joint of floors 1..F
+    Convergence convergence;
+    /// Σ end moments per joint of floors 1..F: before the balance (the unbalance it
+    /// distributes), after it, and exact.
+    JointTable jointSumBefore{}, jointSumOneCycle{}, jointSumExact{};
     StoreySums storeys;
     std::vector<BayCheck> bays; ///< records 1..TotalBays in order
     ColumnForces forces;

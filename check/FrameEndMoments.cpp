@@ -14,10 +14,10 @@ FrameEndMoments EndMomentsOf(const FrameModel& model, const JointTable& rotation
     return table;
 }
 
-FrameEndMoments OneCycleEndMoments(const FrameModel& model) {
-    // The uncorrected moments of the cycle, then the corrected ones over them where
-    // the balance formed them: the cantilevers and the base ends stay as formed.
-    FrameEndMoments table = EndMomentsOf(model, model.MRot1, model.FloorM1);
+FrameEndMoments OneCycleEndMoments(const FrameModel& model, const FrameEndMoments& beforeBalance) {
+    // The corrected moments over the uncorrected ones where the balance formed
+    // them: the cantilevers and the base ends stay as formed.
+    FrameEndMoments table = beforeBalance;
     const FrameCounts counts = CountsOf(model);
     for (int f = 1; f <= counts.floors; ++f) {
         const FloorRange& floor = model.FloorJoints[f];

@@ -19,9 +19,10 @@ struct FrameEndMoments {
 FrameEndMoments EndMomentsOf(const FrameModel& model, const JointTable& rotation,
                              const FloorTable& storey);
 
-/// The program's one cycle: CM for the members the joints have, the cantilevers'
-/// −M1 / −M2, and the base ends K(j,3) × (MRot1(j) + FloorM1(1)).
-FrameEndMoments OneCycleEndMoments(const FrameModel& model);
+/// The program's one cycle: CM for the members the joints have, and from
+/// `beforeBalance` (EndMomentsOf MRot1 and FloorM1) the cantilevers' −M1 / −M2
+/// and the base ends K(j,3) × (MRot1(j) + FloorM1(1)), which no balance changes.
+FrameEndMoments OneCycleEndMoments(const FrameModel& model, const FrameEndMoments& beforeBalance);
 
 /// The largest |moment| in the table; 0 for an empty one.
 double LargestEndMoment(const FrameEndMoments& table);

@@ -7,23 +7,28 @@
 
 namespace {
 
-std::string CycleText(const CycleCount& count) {
-    switch (count.outcome) {
-    case CycleCount::Outcome::Reached:
-        return NumberToText(count.cycles);
-    case CycleCount::Outcome::MoreThanLimit:
-        return "more than " + NumberToText(CycleLimit);
-    case CycleCount::Outcome::Diverged:
-        return "diverged";
-    case CycleCount::Outcome::NotSolved:
-        break;
+// Sums that statics makes 0 print as 0 when they are below this share of the
+// largest end moment: what is left is rounding, not a force.
+constexpr double RoundingShare = 1e-9;
+
+/// The size below which a sum of end moments is rounding: a share of the largest
+/// exact end moment, or of the one cycle's when there is no exact solution.
+double RoundingLevel(const FrameCheck& check) {
+    return RoundingShare *
+           LargestEndMoment(check.exact.solved ? check.exact.endMoments : check.oneCycle);
+}
+
+/// A sum as the page prints it: 0 when it is rounding, an empty cell when empty.
+Cell SumShown(const Cell& sum, double roundingLevel) {
+    if (sum.isEmpty()) {
+        return sum;
     }
-    return "no exact solution";
+    return std::fabs(sum.value()) < roundingLevel ? Cell(0.0) : sum;
 }
 
 struct EndMomentRow {
     int joint = 0, member = 0;
-    Cell cycle, exact, difference;
+    Cell before, cycle, exact, difference;
 };
 
 std::vector<EndMomentRow> EndMomentRows(const FrameModel& model, const FrameCheck& check) {
@@ -39,7 +44,8 @@ std::vector<EndMomentRow> EndMomentRows(const FrameModel& model, const FrameChec
             if (cycle.isEmpty() && exact.isEmpty()) {
                 continue;
             }
-            EndMomentRow row{j, m, cycle, exact, Cell()};
+            const Cell& before = check.beforeBalance.moments[static_cast<std::size_t>(j)][m];
+            EndMomentRow row{j, m, before, cycle, exact, Cell()};
             if (!cycle.isEmpty() && !exact.isEmpty()) {
                 row.difference = cycle.value() - exact.value();
             }
@@ -50,14 +56,6 @@ std::vector<EndMomentRow> EndMomentRows(const FrameModel& model, const FrameChec
 }
 
 } // namespace
-
-void AppendCycleTable(std::string& out, const FrameCheck& check) {
-    HtmlTable table(out, "cycles", {"tolerance", "cycles"});
-    for (const CycleCount& count : check.cycles) {
-        table.row().text(NumberToText(count.tolerance * 100, PageDigits) + " %");
-        table.text(CycleText(count));
-    }
-}
 
 void AppendEndMomentTable(std::string& out, const FrameModel& model, const FrameCheck& check) {
     const std::vector<EndMomentRow> rows = EndMomentRows(model, check);
@@ -71,13 +69,14 @@ void AppendEndMomentTable(std::string& out, const FrameModel& model, const Frame
         }
     }
     HtmlTable table(out, "end-moments",
-                    {"joint", "member", "one cycle, kN·m", "exact, kN·m",
+                    {"joint", "member", "one cycle, before balance, kN·m",
+                     "one cycle, corrected, kN·m", "exact, kN·m",
                      "difference (one cycle − exact), kN·m", "% of the largest exact end moment",
                      "mark"});
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const EndMomentRow& row = rows[r];
         table.row(r == marked ? "largest" : "").whole(row.joint).whole(row.member);
-        table.number(row.cycle).number(row.exact).number(row.difference);
+        table.number(row.before).number(row.cycle).number(row.exact).number(row.difference);
         table.numberIf(!row.difference.isEmpty() && largestExact > 0,
                        row.difference.value() / largestExact * 100);
         table.text(r == marked ? "largest" : "");
@@ -89,14 +88,25 @@ void AppendStoreyTable(std::string& out, const FrameModel& model, const FrameChe
         out, "storeys",
         {"storey", "Σ column end moments, one cycle, kN·m", "Σ column end moments, exact, kN·m"});
     const int floors = CountsOf(model).floors;
+    const double rounding = RoundingLevel(check);
     for (int f = 1; f <= floors; ++f) {
         const auto s = static_cast<std::size_t>(f);
-        table.row().whole(f).number(check.storeys.oneCycle[s]);
-        if (check.exact.solved) {
-            table.number(check.storeys.exact[s]);
-        } else {
-            table.empty();
-        }
+        table.row().whole(f).number(SumShown(check.storeys.oneCycle[s], rounding));
+        table.number(check.exact.solved ? SumShown(check.storeys.exact[s], rounding) : Cell());
+    }
+}
+
+void AppendJointTable(std::string& out, const FrameModel& model, const FrameCheck& check) {
+    HtmlTable table(out, "joints",
+                    {"joint", "unbalance before the balance, kN·m", "Σ after the balance, kN·m",
+                     "Σ exact, kN·m"});
+    const FrameCounts counts = CountsOf(model);
+    const double rounding = RoundingLevel(check);
+    for (int j = counts.columns + 1; j <= counts.lastJoint; ++j) {
+        const auto at = static_cast<std::size_t>(j);
+        table.row().whole(j).number(SumShown(check.jointSumBefore[at], rounding));
+        table.number(SumShown(check.jointSumOneCycle[at], rounding));
+        table.number(check.exact.solved ? SumShown(check.jointSumExact[at], rounding) : Cell());
     }
 }
 
@@ -108,10 +118,14 @@ void AppendBayTable(std::string& out, const FrameCheck& check) {
                      "largest sagging moment, kN·m", "its x, m", "fixed-end moment left, loads",
                      "M2 typed", "fixed-end moment right, loads", "M1 typed", "mark"});
     for (const BayCheck& bay : check.bays) {
-        table.row().whole(bay.record).whole(bay.floor).whole(bay.bay);
+        table.row(bay.mismatch ? "differs" : "").whole(bay.record).whole(bay.floor).whole(bay.bay);
         table.numberIf(exact, bay.leftReaction).numberIf(exact, bay.rightReaction);
         table.number(bay.midspanOneCycle).numberIf(exact, bay.midspanExact);
-        table.numberIf(exact, bay.maxSagging).numberIf(exact, bay.maxSaggingX);
+        if (exact && bay.maxSagging < 0) { // hogs along the whole span
+            table.text("none").empty();
+        } else {
+            table.numberIf(exact, bay.maxSagging).numberIf(exact, bay.maxSaggingX);
+        }
         table.number(bay.femLeft).number(bay.typedLeft);
         table.number(bay.femRight).number(bay.typedRight);
         table.text(bay.mismatch ? "differs" : "");

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -17,12 +18,12 @@ constexpr std::string_view StyleSheet =
 h1{font-size:1.6em;margin:0 0 .3em}
 h2{font-size:1.2em;margin:1.4em 0 .4em}
 p{margin:.3em 0}
-p.warning{border:1px solid #a33;padding:.3em .5em;background:#fbecea}
+div.warning{border:1px solid #a33;padding:.3em .5em;margin:.5em 0;background:#fbecea}
 table{border-collapse:collapse;width:100%;margin:.4em 0 .8em;font-family:sans-serif;font-size:.8em}
 th,td{border:1px solid #999;padding:.15em .35em}
 th{background:#e8e8e8;font-weight:bold;text-align:center;vertical-align:bottom}
 td{text-align:right}
-tr.largest td{font-weight:bold;background:#fff1b8}
+tr.largest td,tr.reached td,tr.differs td{font-weight:bold;background:#fff1b8}
 figure{margin:.5em 0}
 svg{display:block;max-width:100%;height:auto;background:#fff}
 svg text{font-family:sans-serif}
@@ -39,8 +40,8 @@ svg text{font-family:sans-serif}
 @media print{body{margin:0;padding:0;max-width:none;font-size:10pt}table{font-size:7pt}h2,h2+p{break-after:avoid}tr,figure,#cycles,#storeys,#bases{break-inside:avoid}}
 )";
 
-void AppendParagraph(std::string& out, std::string_view text, bool warning = false) {
-    out += warning ? "<p class=\"warning\">" : "<p>";
+void AppendParagraph(std::string& out, std::string_view text) {
+    out += "<p>";
     AppendEscaped(out, text);
     out += "</p>\n";
 }
@@ -67,6 +68,42 @@ std::string Count(int count, const char* one, const char* many) {
     return std::to_string(count) + ' ' + (count == 1 ? one : many);
 }
 
+/// What makes the page's numbers describe no real frame, or the one cycle
+/// approximate nothing: each said once.
+std::vector<std::string> Warnings(const FrameCheck& check) {
+    std::vector<std::string> warnings;
+    if (!check.exact.solved) {
+        warnings.push_back("The frame has no unique solution: " + check.exact.whyNot +
+                           " The picture shows the one cycle alone, and the columns of the exact "
+                           "solution are empty.");
+    }
+    if (const auto& k = check.negative) {
+        warnings.push_back("A stiffness is negative: k" + NumberToText(k->member) + " = " +
+                           NumberToText(k->k, PageDigits) + " at joint " + NumberToText(k->joint) +
+                           " (the first one). A negative stiffness describes no real member, so "
+                           "neither the one cycle nor the exact solution describes a real frame.");
+    }
+    if (check.convergence.outcome == Convergence::Outcome::Diverged) {
+        warnings.push_back("Repeated, the cycles diverge: by cycle " +
+                           NumberToText(check.convergence.lastCycle()) +
+                           " they have run away from the exact solution, so the one cycle of the "
+                           "reports approximates nothing.");
+    }
+    return warnings;
+}
+
+void AppendWarnings(std::string& out, const FrameCheck& check) {
+    const std::vector<std::string> warnings = Warnings(check);
+    if (warnings.empty()) {
+        return;
+    }
+    out += "<div class=\"warning\" role=\"alert\">\n";
+    for (const std::string& warning : warnings) {
+        AppendParagraph(out, warning);
+    }
+    out += "</div>\n";
+}
+
 void AppendIntroduction(std::string& out, const FrameModel& model, const FrameCheck& check) {
     const FrameCounts counts = CountsOf(model);
     AppendParagraph(out, Count(counts.floors, "floor", "floors") + ", " +
@@ -81,13 +118,7 @@ void AppendIntroduction(std::string& out, const FrameModel& model, const FrameCh
     AppendParagraph(out, "Member-end moments act on the member end and are clockwise positive. "
                          "Midspan and span moments are sagging positive, reactions are positive "
                          "upward, and column forces are positive in compression.");
-    if (!check.exact.solved) {
-        AppendParagraph(out,
-                        "The frame has no unique solution: " + check.exact.whyNot +
-                            " The picture shows the one cycle alone, and the columns of the exact "
-                            "solution are empty.",
-                        true);
-    }
+    AppendWarnings(out, check);
 }
 
 void AppendDiagram(std::string& out, const FrameModel& model, const FrameCheck& check) {
@@ -104,23 +135,70 @@ void AppendDiagram(std::string& out, const FrameModel& model, const FrameCheck& 
     out += "</figcaption>\n</figure>\n";
 }
 
-void AppendCheckSections(std::string& out, const FrameModel& model, const FrameCheck& check) {
-    AppendHeading(out, "Cycles to the exact solution");
-    AppendParagraph(out, "Cycles of sweep and storey moments needed until every end moment, base "
-                         "ends included, lies within the tolerance times the largest exact end "
-                         "moment. The program runs one.");
+/// "record 3 (floor 1, bay 2), record 5 (…)": the bays whose typed load terms
+/// differ from their loads.
+std::string DifferingBays(const FrameCheck& check) {
+    std::string list;
+    for (const BayCheck& bay : check.bays) {
+        if (bay.mismatch) {
+            list += (list.empty() ? "" : ", ") + std::string("record ") + NumberToText(bay.record) +
+                    " (floor " + NumberToText(bay.floor) + ", bay " + NumberToText(bay.bay) + ")";
+        }
+    }
+    return list;
+}
+
+void AppendCycleSections(std::string& out, const FrameModel& model, const FrameCheck& check) {
+    AppendHeading(out, "Convergence, cycle by cycle");
+    AppendParagraph(out, "A cycle is one sweep of the rotation moments, joint by joint from floor "
+                         "1 up, followed by new storey moments formed from the swept values. The "
+                         "program's reports hold cycle 1 after the balance (the corrected moments "
+                         "CM); the later cycles sweep on from the rotation moments before it. "
+                         "Each row gives the largest difference of any end moment, base ends and "
+                         "cantilevers included, from the exact one, as a share of the largest "
+                         "exact end moment.");
     AppendCycleTable(out, check);
+    AppendHeading(out, "Rotation and storey moments by cycle");
+    AppendParagraph(out, "Each joint's rotation moment and each storey's moment after each cycle, "
+                         "as a hand calculation tabulates them: M(0) with the storey moments (0) "
+                         "before the first sweep, M(1) with the storey moments (1) after it, as "
+                         "in the main report. The last column is the exact solution, φ and ψ, "
+                         "that the cycles approach.");
+    AppendRotationTable(out, model, check);
+}
+
+void AppendCheckSections(std::string& out, const FrameModel& model, const FrameCheck& check) {
+    AppendCycleSections(out, model, check);
     AppendHeading(out, "Member-end moments");
     AppendParagraph(out, "Member 1 is the left beam, 2 the right beam, 3 the column below and 4 "
                          "the column above; a cantilever is member 1 or 2 of a floor's end joint, "
-                         "and the base ends are member 4 of base joints.");
+                         "and the base ends are member 4 of base joints. Before the balance the "
+                         "one cycle's moments are formed from M(1) and the storey moments (1); "
+                         "the balance then gives the corrected moments of the reports.");
     AppendEndMomentTable(out, model, check);
+    AppendHeading(out, "Joint balance");
+    AppendParagraph(out, "The sum of each joint's end moments, a cantilever's included. Before "
+                         "the balance it is the unbalance that the balance distributes over the "
+                         "joint's members in proportion to their stiffness; after the balance, "
+                         "and in the exact solution, it is 0: the joint is in equilibrium. A sum "
+                         "below 1e-9 of the largest exact end moment is rounding and prints as "
+                         "0.");
+    AppendJointTable(out, model, check);
     AppendHeading(out, "Storeys");
+    AppendParagraph(out, "The sum of each storey's column end moments, top and bottom. With no "
+                         "horizontal load the column shears add up to 0, and so does this sum: "
+                         "what the one cycle leaves is a horizontal force that no load explains. "
+                         "A sum below 1e-9 of the largest exact end moment prints as 0.");
     AppendStoreyTable(out, model, check);
     AppendHeading(out, "Bays");
-    AppendParagraph(out, "Reactions and the largest sagging moment from the exact end moments. "
-                         "Fixed-end moments of each bay's loads are written as M2 and M1 are "
-                         "typed; a mark shows where the typed moments differ by more than 0.5 %.");
+    AppendParagraph(out, "Reactions and the largest sagging moment from the exact end moments; "
+                         "a span that hogs all along has none. Fixed-end moments of each bay's "
+                         "loads are written as M2 and M1 are typed; a mark shows where the typed "
+                         "moments differ by more than 0.5 %.");
+    const std::string differing = DifferingBays(check);
+    AppendParagraph(out, differing.empty()
+                             ? "The typed moments agree with the loads in every bay."
+                             : "The typed moments differ from the loads in " + differing + ".");
     AppendBayTable(out, check);
     AppendHeading(out, "Columns and bases");
     AppendParagraph(out, "Storey heights are not input, so no horizontal reactions or column "

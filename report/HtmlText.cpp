@@ -30,6 +30,10 @@ void AppendEscaped(std::string& out, std::string_view text) {
 
 HtmlTable::HtmlTable(std::string& out, std::string_view id,
                      std::initializer_list<std::string_view> heads)
+    : HtmlTable(out, id, std::vector<std::string_view>(heads)) {}
+
+HtmlTable::HtmlTable(std::string& out, std::string_view id,
+                     const std::vector<std::string_view>& heads)
     : out_(out) {
     out_ += "<table id=\"";
     AppendEscaped(out_, id);

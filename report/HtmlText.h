@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Pieces of the frame page's HTML: escaped text and plain, regular tables.
 
@@ -19,6 +20,7 @@ void AppendEscaped(std::string& out, std::string_view text);
 class HtmlTable {
 public:
     HtmlTable(std::string& out, std::string_view id, std::initializer_list<std::string_view> heads);
+    HtmlTable(std::string& out, std::string_view id, const std::vector<std::string_view>& heads);
     HtmlTable(const HtmlTable&) = delete;
     HtmlTable& operator=(const HtmlTable&) = delete;
     /// Closes the last row and the table.

@@ -9,23 +9,39 @@
 // Where the frame has no exact solution every column that comes from it is
 // empty.
 
-/// id "cycles": tolerance ("1 %"), cycles (a number, "more than 1000",
-/// "diverged" or "no exact solution").
+/// id "cycles": cycle, end moments ("before the balance" / "after the balance,
+/// as in the reports" for cycle 1), the largest difference from the exact end
+/// moments in % of the largest exact one ("diverged" for a run-away cycle), mark
+/// ("within 1 %", "within 0.1 %" or both, on the first row within, which also
+/// has class "reached"). Up to the first cycle within 0.1 %; a run of more than
+/// 12 cycles shows cycles 1..10, the one that first reached 1 %, "…" for the
+/// rest, and the last two.
 void AppendCycleTable(std::string& out, const FrameCheck& check);
 
-/// id "end-moments": joint, member, one cycle, exact, difference (one cycle −
-/// exact), % of the largest exact end moment, mark ("largest" on the row of the
-/// largest difference, which also has class "largest"). One row per member end
-/// that either solution has, joints in increasing order, members 1..4.
+/// id "rotations": joint or storey, M(c) for each kept cycle c (rotation moments
+/// of the joints, storey moments of the storeys), exact φ or ψ.
+void AppendRotationTable(std::string& out, const FrameModel& model, const FrameCheck& check);
+
+/// id "end-moments": joint, member, one cycle before the balance (EndM), one
+/// cycle corrected (CM), exact, difference (corrected − exact), % of the largest
+/// exact end moment, mark ("largest" on the row of the largest difference, which
+/// also has class "largest"). One row per member end that either solution has,
+/// joints in increasing order, members 1..4.
 void AppendEndMomentTable(std::string& out, const FrameModel& model, const FrameCheck& check);
 
 /// id "storeys": storey, sum of its column end moments for the one cycle and exact.
+/// A sum below 1e-9 of the largest exact end moment prints as 0.
 void AppendStoreyTable(std::string& out, const FrameModel& model, const FrameCheck& check);
 
+/// id "joints": joint, the sum of its end moments before the balance (the
+/// unbalance), after it, and exact; sums that are rounding print as 0.
+void AppendJointTable(std::string& out, const FrameModel& model, const FrameCheck& check);
+
 /// id "bays": record, floor, bay, left and right reaction, midspan (one cycle,
-/// exact), largest sagging moment and its x, fixed-end moment left from the
-/// loads, M2 typed, fixed-end moment right from the loads, M1 typed, mark
-/// ("differs" when the typed moments do not match the loads).
+/// exact), largest sagging moment and its x ("none" and empty where the span hogs
+/// all along), fixed-end moment left from the loads, M2 typed, fixed-end moment
+/// right from the loads, M1 typed, mark ("differs", with the row's class, when
+/// the typed moments do not match the loads).
 void AppendBayTable(std::string& out, const FrameCheck& check);
 
 /// id "columns": joint at the column's top, storey, axial force, note; then id

@@ -181,7 +181,16 @@ const std::pair<void (*)(FrameModel&), const char*> FailureRows[] = {
          }
      },
      "Floor 2: the column stiffnesses k3 add up to 0"},
-    {DetachJoint7, "Joint 7: its stiffnesses k1 to k4 add up to 0 while its moments"},
+    {DetachJoint7, "Joint 7: its stiffnesses k1 to k4 add up to 0 while its moments do not "
+                   "balance (a moment M1 or M2 entered without stiffnesses?)"},
+    {[](auto& m) { // stiffnesses that cancel, not missing ones
+         m.K[7] = {Cell(), 2, -1, -1, 0};
+         m.K[6][2] = 2;
+         m.K[8][1] = -1;
+         m.K[11][3] = 0;
+     },
+     "Joint 7: its stiffnesses k1 to k4 (2, -1, -1, 0) add up to 0 while its moments do not "
+     "balance: negative stiffnesses cancel the others"},
     {[](auto& m) { // the top floor's k3 almost all at joint 17, which has a huge moment
          m.K[17] = {Cell(), 0, 1e-4, 0.5, 0};
          m.K[18][1] = 1e-4;

@@ -75,6 +75,20 @@ inline FrameModel CantileverFrame() {
     return m;
 }
 
+/// A fixed-base portal, one floor of two columns (corner joints 3 and 4, bases 1
+/// and 2): a beam of k = 2 and span 6 under 12 kN/m, typed as wL²/12 = 36 at both
+/// ends (M1 of joint 4 stored reversed), on columns of k = kLeft and kRight.
+inline FrameModel Portal(double kLeft, double kRight) {
+    FrameModel m;
+    EXPECT_EQ(SetUpFrame(m, "P", "1", "2"), std::nullopt);
+    m.K[3] = {Cell(), 0, 2, kLeft, 0};
+    m.K[4] = {Cell(), 2, 0, kRight, 0};
+    m.M2[3] = 36;
+    m.M1[4] = -36;
+    m.BayLoads[1] = {0, 1, 1, 12, 0, 0, 6, 0};
+    return m;
+}
+
 inline std::string ReadFile(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

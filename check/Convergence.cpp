@@ -1,0 +1,107 @@
+#include "check/Convergence.h"
+
+#include "analysis/EndMomentFormula.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Beyond this multiple of the largest exact end moment the cycle is taken to run
+// away: a sweep that grows this far does not come back.
+constexpr double RunawayFactor = 1e100;
+
+struct Deviation {
+    double largestDifference = 0; ///< max |cycle − exact| over every end moment
+    double largestMoment = 0;     ///< max |cycle|
+    bool finite = true;
+};
+
+void Compare(Deviation& d, double moment, double exact) {
+    d.finite = d.finite && std::isfinite(moment);
+    d.largestMoment = std::max(d.largestMoment, std::fabs(moment));
+    d.largestDifference = std::max(d.largestDifference, std::fabs(moment - exact));
+}
+
+/// The end moments of `state`, formed as the end-moment stage forms them, against
+/// the exact ones.
+Deviation DeviationOf(const FrameModel& model, const CycleState& state,
+                      const FrameEndMoments& exact) {
+    Deviation d;
+    VisitEndMoments(model, state.rotation, state.storey, [&d, &exact](int j, int m, double moment) {
+        Compare(d, moment, exact.moments[j][m].value());
+    });
+    return d;
+}
+
+/// The balanced one cycle against the exact end moments, entry by entry: both
+/// tables hold the same member ends.
+double LargestDifference(const FrameEndMoments& cycle, const FrameEndMoments& exact) {
+    Deviation d;
+    for (std::size_t j = 0; j < cycle.moments.size(); ++j) {
+        for (int m = 1; m <= MemberCount; ++m) {
+            if (!cycle.moments[j][m].isEmpty()) {
+                Compare(d, cycle.moments[j][m].value(), exact.moments[j][m].value());
+            }
+        }
+    }
+    return d.largestDifference;
+}
+
+void Keep(Convergence& c, int cycle, const CycleState& state) {
+    if (cycle < KeptCycles) {
+        c.kept.emplace_back(cycle, state);
+    }
+}
+
+} // namespace
+
+Convergence TraceConvergence(const FrameModel& analysed, const ExactSolution& exact,
+                             const FrameEndMoments& oneCycle) {
+    Convergence c;
+    CycleState state = InitialCycleState(analysed);
+    Keep(c, 0, state);
+    if (!exact.solved) {
+        // Nothing to measure against; the program's own cycle is still shown.
+        RunCycle(analysed, state);
+        Keep(c, 1, state);
+        return c;
+    }
+    const double largest = LargestEndMoment(exact.endMoments);
+    // A frame without a moment is exact from the start; every share is then 0.
+    const double scale = largest > 0 ? largest : 1;
+    c.balancedShare = LargestDifference(oneCycle, exact.endMoments) / scale;
+    c.outcome = Convergence::Outcome::MoreThanLimit;
+    c.shares.reserve(16);
+    for (int cycle = 1; cycle <= CycleLimit; ++cycle) {
+        RunCycle(analysed, state);
+        const Deviation d = DeviationOf(analysed, state, exact.endMoments);
+        c.shares.push_back(d.largestDifference / scale);
+        Keep(c, cycle, state);
+        if (!d.finite || d.largestMoment > RunawayFactor * largest) {
+            c.outcome = Convergence::Outcome::Diverged;
+        } else if (c.shares.back() <= CloseShare || (cycle == 1 && c.balancedShare <= CloseShare)) {
+            c.outcome = Convergence::Outcome::Reached;
+        } else if (cycle < CycleLimit) {
+            continue;
+        }
+        if (cycle >= KeptCycles) {
+            c.kept.emplace_back(cycle, state);
+        }
+        break;
+    }
+    return c;
+}
+
+int FirstRowWithin(const Convergence& convergence, double share) {
+    const std::vector<double>& shares = convergence.shares;
+    for (std::size_t c = 0; c < shares.size(); ++c) {
+        if (shares[c] <= share) {
+            return static_cast<int>(c == 0 ? 0 : c + 1);
+        }
+        if (c == 0 && convergence.balancedShare <= share) {
+            return 1;
+        }
+    }
+    return -1;
+}
