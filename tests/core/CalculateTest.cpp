@@ -174,6 +174,9 @@ const std::pair<void (*)(FrameModel&), const char*> FailureRows[] = {
     {[](auto& m) { m.BayLoads[7].FloorNo = 1; },
      "Bay records 1 and 7 both describe bay 1 of floor 1: a bay has one record; change the "
      "floor or bay of one of them on the bay-load panel (bay 1 of floor 3 has none yet)."},
+    {[](auto& m) { m.BayLoads[10] = m.BayLoads[1]; }, // the bay left without one is on top
+     "Bay records 1 and 10 both describe bay 1 of floor 1: a bay has one record; change the "
+     "floor or bay of one of them on the bay-load panel (bay 3 of floor 4 has none yet)."},
     // Analysis faults.
     {[](auto& m) {
          for (int j : {9, 10, 11, 12}) {

@@ -36,6 +36,8 @@ void CheckConversions() {
         EXPECT_EQ(TextToNumber(text), value) << text;
     }
     EXPECT_EQ(TextToNumber("1.797693134862320E+308"), std::numeric_limits<double>::max());
+    // Leading zeros carry no magnitude: 400 of them before 1E-400 still read 0.
+    EXPECT_EQ(TextToNumber(std::string(400, '0') + "1E-400"), 0.0);
     // Up to 15 significant digits, '0' for both zeros, exponent form below 1E-4 and from
     // 1E+15 on, that of the rounded value when rounding crosses a limit.
     std::string shown;
