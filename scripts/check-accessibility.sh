@@ -100,8 +100,14 @@ for fault in faults:
     print("FAIL: " + fault)
 sys.exit(1 if faults else 0)
 EOF
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+    # END closes the program as a user would; it is stopped only if it hangs.
+    xdotool key alt+e
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill "$pid" 2>/dev/null && { echo "FAIL: the program did not end on END"; status=1; }
+    wait "$pid" || { echo "FAIL: the program ended with status $?"; status=1; }
     return "$status"
 }
 
@@ -110,7 +116,7 @@ if [ "${1:-}" = "--inside" ]; then
     exit $?
 fi
 
-program=${1:-build/ui/velmora}
+program=${1:-$here/../build/ui/velmora}
 [ -x "$program" ] || { echo "No program at $program: build it first." >&2; exit 2; }
 program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
 for tool in xvfb-run xdotool dbus-run-session; do
