@@ -7,7 +7,9 @@
 # turns the program's PNG icons into a Windows icon; the Wine session test
 # keeps a screenshot of the window (imagemagick). Eigen solves the frame's
 # equations exactly; chromium renders the frame page headless and tidy checks
-# that it is valid HTML5.
+# that it is valid HTML5. The accessibility check (scripts/check-accessibility.sh)
+# reads the window as a screen reader does, over the accessibility bus of a
+# session bus of its own (at-spi2-core, dbus-daemon, python3-pyatspi).
 # As root it runs apt-get; otherwise it prints the exact commands and stops.
 set -euo pipefail
 
@@ -23,6 +25,7 @@ packages=(
     g++-mingw-w64-x86-64-posix googletest wine wine64
     ninja-build nsis icoutils imagemagick
     libeigen3-dev chromium tidy
+    at-spi2-core dbus-daemon python3-pyatspi
 )
 test_locale=de_DE.UTF-8
 

@@ -32,6 +32,10 @@ Form1::Form1(WindowServices services, QWidget* parent)
     createBayLoadPanel();
     createSetupPanel();
     createWindowButtons();
+    describeSetupPanel();
+    describeJointPanel();
+    describeBayLoadPanel();
+    describeWindowButtons();
     setKeyboardOrder();
     connectHandlers();
     Form_Load();

@@ -41,6 +41,13 @@ private:
     void connectHandlers();
     void onClick(QAbstractButton* button, void (Form1::*handler)());
 
+    // What screen readers say of the panels and controls (Form1Accessibility.cpp).
+    void describeSetupPanel();
+    void describeJointPanel();
+    void describeBayLoadPanel();
+    void describeWindowButtons();
+    void announceFloor(const QString& floor);
+
     void Form_Load();
     bool Text7_KeyPress(QKeyEvent* event);
     void Command4_Click();

@@ -53,7 +53,9 @@ void Form1::Command5_Click() {
 
 void Form1::showFloorCaption() {
     const int joint = static_cast<int>(model_.CurrentJoint.value());
-    Label2->setText(QStringLiteral("FLOOR :- ") + BoxText(FloorOfJoint(model_, joint)));
+    const QString floor = BoxText(FloorOfJoint(model_, joint));
+    Label2->setText(QStringLiteral("FLOOR :- ") + floor);
+    announceFloor(floor);
 }
 
 void Form1::reloadJoint() {

@@ -1,11 +1,14 @@
 #include "ui/Form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
@@ -102,6 +105,12 @@ QString LoadSystem(const FormDriver& driver) {
         state += driver.enabled(box) ? " on" : " off";
     }
     return state;
+}
+
+/// What a screen reader is told of a widget.
+QString Told(QWidget* widget, QAccessible::Text what) {
+    QAccessibleInterface* told = QAccessible::queryAccessibleInterface(widget);
+    return told != nullptr ? told->text(what) : QString();
 }
 
 /// Every control shown lies inside its panel and every panel inside the window;
@@ -301,6 +310,47 @@ private slots:
             QVERIFY(driver.model().K[4][1].isEmpty() && driver.model().BayLoads[1].SpanL == 0);
             QCOMPARE(driver.text(box), typed);
         }
+    }
+    // A screen reader tells each panel by its name and each box and button by a name
+    // unique in the window (the two "D&ONE" are "Store this joint" and "Store this bay
+    // record"), with a description, unique in its panel, that names the unit of the
+    // quantity a box holds. The floor caption's name follows the joint shown, while the
+    // caption on screen stays as it was.
+    void screenReadersTellEveryControlApart() {
+        FormDriver driver;
+        driver.setUp("A", "2", "3");
+        const std::pair<const char*, const char*> panels[] = {
+            {"Frame2", "Setup"}, {"Frame1", "Joint"}, {"Frame3", "Bay load"}};
+        QSet<QString> names;
+        for (const auto& [frame, panelName] : panels) {
+            QCOMPARE(Told(driver.find(frame), QAccessible::Name), QString(panelName));
+            QSet<QString> descriptions;
+            for (QWidget* control : driver.find(frame)->findChildren<QWidget*>()) {
+                if (qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractButton*>(control)) {
+                    const QString name = Told(control, QAccessible::Name);
+                    const QString description = Told(control, QAccessible::Description);
+                    QVERIFY2(!name.isEmpty() && !names.contains(name) && !description.isEmpty() &&
+                                 !descriptions.contains(description),
+                             qPrintable(control->objectName() + ": " + name));
+                    names.insert(name);
+                    descriptions.insert(description);
+                }
+            }
+        }
+        const std::pair<const char*, const char*> units[] = {
+            {"Text1", "no unit"}, {"Text2", "no unit"}, {"Text3", "no unit"}, {"Text4", "no unit"},
+            {"Text5", "kN·m"},    {"Text6", "kN·m"},    {"Text8", "kN/m"},    {"Text10", "kN/m"},
+            {"Text13", "kN"},     {"Text17", "m"},      {"Text16", "m"}};
+        for (const auto& [box, unit] : units) {
+            const QRegularExpression word(QStringLiteral("(^|[ ,(])%1([ ,;)]|$)")
+                                              .arg(QRegularExpression::escape(QString(unit))));
+            QVERIFY2(word.match(Told(driver.find(box), QAccessible::Description)).hasMatch(), box);
+        }
+        for (int joint = 5; joint <= 7; ++joint) {
+            driver.click("Command6");
+        }
+        QCOMPARE(Told(driver.find("Label2"), QAccessible::Name), QStringLiteral("Floor 2"));
+        QCOMPARE(driver.find<QLabel>("Label2")->text(), QStringLiteral("FLOOR :- 2"));
     }
 };
 
