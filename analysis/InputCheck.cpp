@@ -155,11 +155,8 @@ std::optional<std::string> CheckFrameInput(const FrameModel& model, const BayRec
     if (auto refusal = CheckMemberStiffness(model)) {
         return refusal;
     }
-    const FrameCounts counts = CountsOf(model);
-    for (int b = 1; b <= counts.totalBays; ++b) {
-        if (FaultOf(counts, model.BayLoads[b]) != RecordFault::None) {
-            return CheckBayRecord(model, b);
-        }
+    if (records.firstFault != 0) {
+        return CheckBayRecord(model, records.firstFault);
     }
     return CheckOneRecordPerBay(model, records);
 }

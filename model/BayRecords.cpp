@@ -22,6 +22,9 @@ BayRecordTable BayRecordsOf(const FrameModel& model) {
     for (int b = 1; b <= counts.totalBays && b <= MaxBay; ++b) {
         const BayLoad& bay = model.BayLoads[static_cast<std::size_t>(b)];
         if (FaultOf(counts, bay) != RecordFault::None) {
+            if (table.firstFault == 0) {
+                table.firstFault = b;
+            }
             continue;
         }
         // Floor and bay within the counts of a valid setup put the left joint

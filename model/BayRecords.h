@@ -23,6 +23,8 @@ struct BayRecordTable {
     std::array<int, MaxJoint + 1> recordAt{};
     /// The first repeat: `repeat` names the bay that `repeated` describes; 0 for none.
     int repeated = 0, repeat = 0;
+    /// The first record that breaks a rule of FaultOf; 0 for none.
+    int firstFault = 0;
 
     /// The record of the bay whose left joint is `leftJoint`; 0 outside the tables.
     int recordOfBay(int leftJoint) const {
