@@ -1,8 +1,8 @@
 // Writes the frame page of a bench frame, F floors × N columns, to a file, so
 // that a browser can render it: write_bench_page F N PAGE.html
-#include "BenchFrames.h"
 #include "analysis/Analysis.h"
 #include "analysis/FrameCheck.h"
+#include "bench/BenchFrames.h"
 #include "report/FramePage.h"
 
 #include <filesystem>
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: write_bench_page FLOORS COLUMNS PAGE.html\n";
         return 2;
     }
-    FrameModel model = BenchFrame(std::stoi(argv[1]), std::stoi(argv[2]));
+    FrameModel model = FilledFrame(std::stoi(argv[1]), std::stoi(argv[2]));
     if (const auto fault = RunAnalysis(model)) {
         std::cerr << *fault << '\n';
         return 1;

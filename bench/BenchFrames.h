@@ -1,17 +1,19 @@
 #pragma once
 
-// The frames of the benchmarks (bench/CalculateBench.cpp): F floors of N columns,
-// every joint and every bay filled in, 6 m spans in both load systems.
+// The frames of the benchmarks, which the tests of the frame page draw too: F
+// floors of N columns, every joint and every bay filled in, 6 m spans in both
+// load systems.
 
 #include "model/FrameSetup.h"
 
 #include <string>
 
-inline FrameModel BenchFrame(int floors, int columns) {
+inline FrameModel FilledFrame(int floors, int columns) {
     FrameModel model;
     SetUpFrame(model, "BENCH", std::to_string(floors), std::to_string(columns));
+    const int first = columns + 1;
     const int last = columns * (floors + 1);
-    for (int j = columns + 1; j <= last; ++j) {
+    for (int j = first; j <= last; ++j) {
         const bool leftEnd = (j - 1) % columns == 0;
         const bool rightEnd = j % columns == 0;
         const bool top = j > last - columns;
