@@ -1,6 +1,7 @@
 #include "report/FramePage.h"
 
 #include "model/NumberText.h"
+#include "report/DiagramLegend.h"
 #include "report/HtmlText.h"
 #include "report/MomentDiagram.h"
 #include "report/PageTables.h"
@@ -12,7 +13,8 @@
 namespace {
 
 // Generic font families only: the page loads nothing. Printed, the tables take
-// the width of an A4 page in a small type and the picture shrinks to fit.
+// the width of an A4 page in a small type; the diagram is drawn in parts that
+// fit it, with rules of its own after these (DiagramStyleSheet).
 constexpr std::string_view StyleSheet =
     R"(body{font-family:serif;margin:1.5em auto;max-width:60em;padding:0 1em;color:#000;background:#fff}
 h1{font-size:1.6em;margin:0 0 .3em}
@@ -25,19 +27,8 @@ th{background:#e8e8e8;font-weight:bold;text-align:center;vertical-align:bottom}
 td{text-align:right}
 tr.largest td,tr.reached td,tr.differs td{font-weight:bold;background:#fff1b8}
 figure{margin:.5em 0}
-svg{display:block;max-width:100%;height:auto;background:#fff}
-svg text{font-family:sans-serif}
-.frame{stroke:#444;stroke-width:2.5;fill:none}
-.stub{stroke:#444;stroke-width:2.5;stroke-dasharray:6 3;fill:none}
-.support{stroke:#444;stroke-width:1.2}
-.moment{fill:#c9daf3;fill-opacity:.75;stroke:#1d4f91;stroke-width:1.2;stroke-linejoin:round}
-.cycle{fill:none;stroke:#c0392b;stroke-width:1.2;stroke-dasharray:5 3;stroke-linejoin:round}
-.label{font-size:11px;fill:#163d70;stroke:#fff;stroke-width:3px;paint-order:stroke;stroke-linejoin:round}
-.span{font-weight:bold}
-.joint{font-size:8px;fill:#777}
-.legend{font-size:11px;fill:#000}
 @page{size:A4;margin:12mm}
-@media print{body{margin:0;padding:0;max-width:none;font-size:10pt}table{font-size:7pt}h2,h2+p{break-after:avoid}tr,figure,#cycles,#storeys,#bases{break-inside:avoid}}
+@media print{body{margin:0;padding:0;max-width:none;font-size:10pt}table{font-size:7pt}h2,h2+p{break-after:avoid}tr,#cycles,#storeys,#bases{break-inside:avoid}}
 )";
 
 void AppendParagraph(std::string& out, std::string_view text) {
@@ -58,6 +49,7 @@ void AppendHead(std::string& out, const FrameModel& model) {
     AppendEscaped(out, model.ProjectName);
     out += " \xE2\x80\x93 frame check</title>\n<style>\n";
     out += StyleSheet;
+    out += DiagramStyleSheet();
     out += "</style>\n</head>\n<body>\n<h1>";
     AppendEscaped(out, model.ProjectName);
     out += "</h1>\n";
@@ -129,9 +121,11 @@ void AppendDiagram(std::string& out, const FrameModel& model, const FrameCheck& 
     AppendEscaped(out, check.exact.solved
                            ? "Bending moments of the exact solution, with the one cycle's "
                              "corrected moments dashed. Storeys are drawn of equal height and "
-                             "bays as wide as floor 1's spans."
+                             "bays as wide as floor 1's spans, but none narrower than 0.4 of "
+                             "their mean or wider than the page."
                            : "Bending moments of the one cycle. Storeys are drawn of equal height "
-                             "and bays as wide as floor 1's spans.");
+                             "and bays as wide as floor 1's spans, but none narrower than 0.4 of "
+                             "their mean or wider than the page.");
     out += "</figcaption>\n</figure>\n";
 }
 

@@ -1,0 +1,115 @@
+#include "report/DiagramLegend.h"
+
+#include "model/NumberText.h"
+#include "report/DiagramLayout.h"
+#include "report/HtmlText.h"
+#include "report/SvgText.h"
+
+namespace {
+
+// The label colours and halo are those of the samples in the legend too.
+constexpr std::string_view Style =
+    R"(.part{margin:.4em 0 .8em}
+.part p{font-family:sans-serif;font-size:.85em;margin:0 0 .2em}
+.part svg{display:block;max-width:100%;height:auto;background:#fff}
+.part svg text{font-family:sans-serif}
+.frame{stroke:#444;stroke-width:2.5;fill:none}
+.stub{stroke:#444;stroke-width:2.5;stroke-dasharray:6 3;fill:none}
+.support{stroke:#444;stroke-width:1.2}
+.moment{fill:#c9daf3;fill-opacity:.75;stroke:#1d4f91;stroke-width:1.2;stroke-linejoin:round}
+.cycle{fill:none;stroke:#c0392b;stroke-width:1.2;stroke-dasharray:5 3;stroke-linejoin:round}
+.bar{stroke:#1d4f91;stroke-width:2}
+.label{fill:#163d70;stroke:#fff;stroke-width:3px;paint-order:stroke;stroke-linejoin:round}
+.span{font-weight:bold}
+.joint{fill:#6b6b6b;font-style:italic;stroke:#fff;stroke-width:3px;paint-order:stroke;stroke-linejoin:round}
+ul.key{list-style:none;padding:0;margin:.3em 0 .6em;font-size:.9em}
+ul.key li{margin:.2em 0;display:flex;align-items:baseline;gap:.5em}
+ul.key .sample{flex:0 0 5.5em}
+ul.key .number,ul.key .joint-number{font-family:sans-serif;margin-right:.3em;color:#163d70}
+ul.key .joint-number{color:#6b6b6b;font-style:italic}
+@media print{.part{break-inside:avoid}}
+)";
+
+/// A small picture at least `width` × 16 units beside a key, drawn at the
+/// diagram's size: its box is widened to whole pixels, so that a length in it
+/// is printed as in the parts.
+void AppendSwatch(std::string& out, double width, std::string_view shapes) {
+    constexpr double Height = 16;
+    const double pixelsWide = PicturePixels(width), pixelsHigh = PicturePixels(Height);
+    out += "<svg aria-hidden=\"true\" viewBox=\"0 0 ";
+    AppendCoordinate(out, pixelsWide / DiagramPixelsPerUnit);
+    out.push_back(' ');
+    AppendCoordinate(out, pixelsHigh / DiagramPixelsPerUnit);
+    out += "\" width=\"";
+    AppendCoordinate(out, pixelsWide);
+    out += "\" height=\"";
+    AppendCoordinate(out, pixelsHigh);
+    out += "\">";
+    out += shapes;
+    out += "</svg>";
+}
+
+/// One key: its sample (a picture or sample text) beside what it means.
+void AppendKey(std::string& out, std::string_view sample, std::string_view text) {
+    out += "<li><span class=\"sample\">";
+    out += sample;
+    out += "</span><span>";
+    AppendEscaped(out, text);
+    out += "</span></li>\n";
+}
+
+std::string Swatch(double width, std::string_view shapes) {
+    std::string out;
+    AppendSwatch(out, width, shapes);
+    return out;
+}
+
+std::string ScaleBar(double length) {
+    std::string shapes;
+    AppendLine(shapes, "bar", {1, 8}, {length + 1, 8});
+    AppendLine(shapes, "bar", {1, 3}, {1, 13});
+    AppendLine(shapes, "bar", {length + 1, 3}, {length + 1, 13});
+    return Swatch(length + 2, shapes);
+}
+
+} // namespace
+
+std::string_view DiagramStyleSheet() {
+    return Style;
+}
+
+void AppendDiagramLegend(std::string& out, const LegendFacts& facts) {
+    out += "<ul class=\"key\">\n";
+    AppendKey(out, Swatch(40, "<polygon class=\"moment\" points=\"1,3 39,3 39,13 1,13\"/>"),
+              facts.solved ? "The exact bending moments, drawn on the tension side of each member."
+                           : "The one cycle's corrected moments (there is no exact solution), "
+                             "drawn on the tension side of each member.");
+    if (facts.solved) {
+        AppendKey(out, Swatch(40, "<line class=\"cycle\" x1=\"1\" y1=\"8\" x2=\"39\" y2=\"8\"/>"),
+                  "The one cycle's corrected moments, at the same scale.");
+    }
+    if (facts.cantilevers) {
+        AppendKey(out, Swatch(40, "<line class=\"stub\" x1=\"1\" y1=\"8\" x2=\"39\" y2=\"8\"/>"),
+                  "A cantilever beyond a floor's end joint; its length is not input, so its "
+                  "moment is drawn falling to 0 at the stub's end.");
+    }
+    AppendKey(out, "<span class=\"number\">27.5</span><span class=\"number span\">13.8</span>",
+              std::string("Sizes of moments in kN·m, without sign: the side on which a moment is "
+                          "drawn is the tension side. Beside a member end, the end moment; in "
+                          "bold under a span, ") +
+                  (facts.solved ? "its largest sagging moment" : "its midspan moment") +
+                  ". Where two numbers would overlap, the larger moment is written. The tables "
+                  "below give every value, with the clockwise signs of the member-end moments.");
+    AppendKey(out, "<span class=\"joint-number\">12</span>",
+              "Joint numbers, as in the tables, up and left of each joint.");
+    AppendKey(out, ScaleBar(facts.largestDrawn),
+              "Scale: the largest moment drawn, " + NumberToText(facts.largest, PageDigits) +
+                  " kN·m, is this long (" + NumberToText(facts.storeyShare, PageDigits) +
+                  " of a storey's height).");
+    out += "</ul>\n";
+    if (facts.parts > 1) {
+        out += "<p>The frame is drawn in " + std::to_string(facts.parts) +
+               " parts of whole bays, left to right, all at one scale; the column line where a "
+               "part ends begins the next.</p>\n";
+    }
+}

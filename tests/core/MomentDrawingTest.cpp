@@ -1,0 +1,225 @@
+// The moment drawing of the frame page, read back from the page's text: its
+// printed text size, its labels' room, and its parts.
+#include "TestSupport.h"
+#include "analysis/Analysis.h"
+#include "bench/BenchFrames.h"
+#include "check/FrameCheck.h"
+#include "model/NumberText.h"
+#include "report/FramePage.h"
+#include "report/LabelPlacement.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <gtest/gtest.h>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+/// ` name="value"` within one tag.
+std::string Attribute(const std::string& tag, const std::string& name) {
+    const std::size_t at = tag.find(' ' + name + "=\"");
+    const std::size_t start = at == std::string::npos ? tag.size() : at + name.size() + 3;
+    return tag.substr(start, tag.find('"', start) - start);
+}
+
+double Number(const std::string& text) {
+    return TextToNumber(text).value_or(0);
+}
+
+struct DrawnText {
+    std::string cls, text;
+    LabelBox box; ///< 0.6 of the font size wide per character, as high as the font
+    double fontSize = 0;
+};
+
+/// One picture of the drawing: its view in its own units, printed width and texts.
+struct DrawnPart {
+    LabelBox view;
+    double pixelsWide = 0;
+    std::vector<DrawnText> texts;
+};
+
+/// A text's size: its picture's, unless the style sheet sizes one of its classes.
+double FontSize(const std::string& sheet, const std::string& classes, double pictureSize) {
+    std::istringstream names(classes);
+    for (std::string name; names >> name;) {
+        const std::size_t rule = sheet.find('.' + name + '{');
+        const std::size_t size = sheet.find("font-size:", rule);
+        if (rule != std::string::npos && size < sheet.find('}', rule)) {
+            return Number(sheet.substr(size + 10));
+        }
+    }
+    return pictureSize;
+}
+
+std::vector<DrawnPart> DrawnParts(const std::string& page) {
+    const std::string sheet = page.substr(0, page.find("</style>"));
+    const std::regex text("<text class=\"([^\"]*)\" x=\"([^\"]*)\" y=\"([^\"]*)\"( text-anchor="
+                          "\"(\\w+)\")?( transform)?[^>]*>([^<]*)<");
+    std::vector<DrawnPart> parts;
+    for (std::size_t at = page.find("<svg role"); at != std::string::npos;
+         at = page.find("<svg role", at + 1)) {
+        const std::string tag = page.substr(at, page.find('>', at) - at);
+        DrawnPart& part = parts.emplace_back();
+        double w = 0, h = 0;
+        std::sscanf(Attribute(tag, "viewBox").c_str(), "%lf %lf %lf %lf", &part.view.left,
+                    &part.view.top, &w, &h);
+        part.view.right = part.view.left + w;
+        part.view.bottom = part.view.top + h;
+        part.pixelsWide = Number(Attribute(tag, "width"));
+        const double size = Number(Attribute(tag, "style").substr(10)); // after "font-size:"
+        const auto end = page.begin() + static_cast<std::ptrdiff_t>(page.find("</svg>", at));
+        for (std::sregex_iterator m(page.begin() + static_cast<std::ptrdiff_t>(at), end, text);
+             m != std::sregex_iterator(); ++m) {
+            DrawnText& t = part.texts.emplace_back(DrawnText{(*m)[1], (*m)[7], {}, 0});
+            t.fontSize = FontSize(sheet, t.cls, size);
+            const double length = 0.6 * t.fontSize * static_cast<double>(t.text.size());
+            const double from = (*m)[5] == "middle" ? -length / 2 : (*m)[5] == "end" ? -length : 0;
+            const double x = Number((*m)[2]), y = Number((*m)[3]);
+            const double up = 0.8 * t.fontSize, down = 0.2 * t.fontSize;
+            // Turned upright about its anchor, the baseline runs up and the ascent lies left.
+            t.box = (*m)[6].matched ? LabelBox{x - up, y - from - length, x + down, y - from}
+                                    : LabelBox{x + from, y - up, x + from + length, y + down};
+        }
+    }
+    return parts;
+}
+
+FrameModel Analysed(FrameModel m) {
+    EXPECT_EQ(RunAnalysis(m), std::nullopt);
+    return m;
+}
+
+/// One floor of three columns: bay 1 loaded with 20 kN/m over 6 m, bay 2 of
+/// `span2` unloaded, so that its moment runs straight from hogging at one end
+/// to sagging at the other; a cantilever of 7.5 kN·m right of joint 6 if asked.
+FrameModel TwoBays(double span2, bool cantilever = false) {
+    FrameModel m;
+    EXPECT_EQ(SetUpFrame(m, "TWO", "1", "3"), std::nullopt);
+    m.K[4] = {Cell(), 0, 2, 1, 0};
+    m.K[5] = {Cell(), 2, 2, 1, 0};
+    m.K[6] = {Cell(), 2, 0, 1, 0};
+    m.M2[4] = 60;
+    m.M1[5] = -60;
+    m.M2[6] = cantilever ? 7.5 : 0;
+    m.BayLoads[1] = {0, 1, 1, 20, 0, 0, 6, 0};
+    m.BayLoads[2] = {0, 2, 1, 0, 0, 0, span2, 0};
+    return Analysed(m);
+}
+
+struct PageRow {
+    const char* name;
+    std::function<FrameModel()> frame;
+    bool solved = true;
+    int spanLabels = -1;       ///< bold labels expected, when not -1
+    const char* mustShow = ""; ///< a label that must be written
+};
+
+const PageRow Pages[] = {
+    {"TOWER", [] { return Analysed(Tower()); }},
+    {"TOWER, one cycle alone", [] { return Analysed(Tower()); }, false},
+    {"6 x 17", [] { return Analysed(FilledFrame(6, 17)); }},
+    {"1 x 100", [] { return Analysed(FilledFrame(1, 100)); }},
+    {"a portal", [] { return Analysed(FilledFrame(1, 2)); }},
+    {"a bay of 0.3 m beside one of 6 m", [] { return TwoBays(0.3); }},
+    // Bay 2, unloaded, sags most at its end, whose label says it already.
+    {"a peak at a span's end", [] { return TwoBays(6); }, true, 1},
+    {"a bay of 100 m and a cantilever", [] { return TwoBays(100, true); }, true, -1, "7.5"},
+};
+
+std::string PageOf(const PageRow& row) {
+    const FrameModel m = row.frame();
+    FrameCheck check = CheckFrame(m, BayRecordsOf(m));
+    check.exact.solved = check.exact.solved && row.solved;
+    return FramePageText(m, check);
+}
+
+// Printed on A4 (186 mm between the margins), each part at its own width or
+// shrunk to the page, every text is at least 7 pt high; no label or joint
+// number covers another or leaves its part. The labels are sizes: a corner's
+// moment once read -49 on the beam and +49 on the column; and a sagging peak
+// at a span's end was written again beside the end's own label.
+TEST(MomentDrawing, LegibleOnA4WithUnsignedLabelsThatNeverOverlap) {
+    constexpr double PagePixels = 186 / 25.4 * 96;
+    for (const PageRow& row : Pages) {
+        double smallest = 1e9;
+        int spanLabels = 0;
+        bool shown = *row.mustShow == 0;
+        for (const DrawnPart& part : DrawnParts(PageOf(row))) {
+            const double pixelsPerUnit =
+                std::min(part.pixelsWide, PagePixels) / (part.view.right - part.view.left);
+            for (std::size_t i = 0; i < part.texts.size(); ++i) {
+                const DrawnText& t = part.texts[i];
+                smallest = std::min(smallest, t.fontSize * pixelsPerUnit * 72 / 96);
+                spanLabels += t.cls == "label span" ? 1 : 0;
+                shown = shown || t.text == row.mustShow;
+                EXPECT_EQ(t.text.find('-'), std::string::npos) << row.name << ": " << t.text;
+                EXPECT_TRUE(t.box.within(part.view)) << row.name << ": " << t.text;
+                for (std::size_t j = 0; j < i; ++j) {
+                    EXPECT_FALSE(t.box.overlaps(part.texts[j].box))
+                        << row.name << ": " << t.text << " over " << part.texts[j].text;
+                }
+            }
+        }
+        EXPECT_GE(smallest, 7.0) << row.name;
+        EXPECT_LT(smallest, 1e9) << row.name << ": no text drawn";
+        EXPECT_TRUE(row.spanLabels < 0 || spanLabels == row.spanLabels) << row.name;
+        EXPECT_TRUE(shown) << row.name << ": " << row.mustShow;
+    }
+}
+
+// The 99 bays of the widest frame in parts of whole bays at one scale, each
+// headed with its bays and column lines; the column line where a part ends
+// (its last base joint) begins the next.
+TEST(MomentDrawing, AWideFrameComesInPartsThatShareTheirEdgeColumns) {
+    const std::string page = PageOf(Pages[3]);
+    const std::vector<DrawnPart> parts = DrawnParts(page);
+    const std::regex heading("<p>Bays (\\d+) to (\\d+), column lines (\\d+) to (\\d+)</p>");
+    int nextBay = 1;
+    std::size_t p = 0;
+    for (std::sregex_iterator m(page.begin(), page.end(), heading); m != std::sregex_iterator();
+         ++m, ++p) {
+        const int first = std::stoi((*m)[1]), last = std::stoi((*m)[2]);
+        ASSERT_LT(p, parts.size());
+        const std::vector<DrawnText>& texts = parts[p].texts; // the base joints first
+        EXPECT_EQ(
+            std::to_string(first) + " " + (*m)[3].str() + "-" + (*m)[4].str() + " " +
+                texts.front().text + "-" + texts[static_cast<std::size_t>(last - first + 1)].text,
+            std::to_string(nextBay) + " " + std::to_string(first) + "-" + std::to_string(last + 1) +
+                " " + std::to_string(first) + "-" + std::to_string(last + 1));
+        EXPECT_EQ(parts[p].pixelsWide, parts[0].pixelsWide);
+        nextBay = last + 1;
+    }
+    EXPECT_EQ(nextBay, 100);
+    EXPECT_EQ(p, parts.size());
+}
+
+// Two labels that want one place: the larger moment stays and the smaller
+// takes its second place or is left out; a joint number always stays; nothing
+// leaves the picture; equal sizes go in the order given.
+TEST(MomentDrawing, PlacementKeepsTheLargerMoment) {
+    const auto choice = [](const char* text, double size, Point first, Point second) {
+        return LabelChoice{{text, "label", first, Anchor::Start, false}, {first, second}, 2, size};
+    };
+    const std::pair<const char*, std::vector<LabelChoice>> rows[] = {
+        {"J 22@50 11@80", {choice("11", 1, {10, 50}, {10, 80}), choice("22", 2, {10, 50}, {})}},
+        {"J 22@50", {choice("11", 1, {10, 50}, {10, 50}), choice("22", 2, {10, 50}, {})}},
+        {"J 33@50", {choice("33", 9, {5, 15}, {10, 50})}},
+        {"J", {choice("44", 1, {190, 50}, {-5, 50})}},
+        {"J 55@50", {choice("55", 3, {60, 50}, {}), choice("66", 3, {60, 50}, {60, 50})}},
+    };
+    for (const auto& [expected, choices] : rows) {
+        std::string placed;
+        for (const DiagramLabel& l : PlaceLabels({{"J", "joint", {5, 15}, Anchor::Start, false}},
+                                                 choices, 10, {0, 0, 200, 100})) {
+            placed += l.text == "J" ? "J" : ' ' + l.text + '@' + NumberToText(l.at.y);
+        }
+        EXPECT_EQ(placed, expected);
+    }
+}
+
+} // namespace
