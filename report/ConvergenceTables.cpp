@@ -66,6 +66,7 @@ void AppendCycleTable(std::string& out, const FrameCheck& check) {
     const int closeRow = FirstRowWithin(c, CloseShare);
     const int last = c.lastCycle();
     const bool diverged = c.outcome == Convergence::Outcome::Diverged;
+    // From cycle 2 on, a cycle's row number is the cycle's own.
     for (int cycle : ShownCycles(last, nearRow)) {
         if (cycle == 0) {
             table.row().text("\xE2\x80\xA6").empty().empty().empty();

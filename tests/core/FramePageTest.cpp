@@ -139,6 +139,21 @@ TEST(FramePage, WarningsAreSaidOnceAtTheTop) {
     }
 }
 
+// Cycles that never come within 0.1 %: the first ten, the last two of the 1000,
+// and a row that says so; none is marked.
+TEST(FramePage, ALongRunOfCyclesIsShownShort) {
+    FrameModel m = Portal(-1.1, -1.1);
+    const auto tables = Tables(FramePageText(m, Checked(m)));
+    std::string cycles, marks;
+    for (std::size_t r = 1; r < tables[0].second.size(); ++r) {
+        cycles += tables[0].second[r][0] + " ";
+        marks += tables[0].second[r][3];
+    }
+    EXPECT_EQ(cycles, "1 1 2 3 4 5 6 7 8 9 10 \xE2\x80\xA6 999 1000  ");
+    EXPECT_EQ(tables[0].second.back()[1], "not within 0.1 % after 1000 cycles");
+    EXPECT_EQ(marks, "");
+}
+
 TEST(FramePage, EscapesEveryTypedText) {
     FrameModel m = Tower();
     FrameCheck check = Checked(m);
