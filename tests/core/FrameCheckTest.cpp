@@ -227,6 +227,15 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
     }
 }
 
+// A run-away is told by its size, 1e100 times the largest exact moment, cycles
+// before its numbers leave the range of doubles.
+TEST(FrameCheck, ARunawayIsCaughtWhileItsNumbersAreFinite) {
+    const Convergence run = Checked(Portal(-1.5, -1.5)).convergence;
+    ASSERT_EQ(run.outcome, Convergence::Outcome::Diverged);
+    EXPECT_TRUE(std::isfinite(run.shares.back()));
+    EXPECT_GT(run.shares.back(), 1e90);
+}
+
 /// A hand calculation's table: each joint's rotation moment and each storey's
 /// moment after cycles 0..`cycles`, swept here joint by joint from the model's
 /// factors Y, M(0) and sway factors t: φ_j = M(0)_j + Σ Y (φ_far + ψ), then

@@ -154,6 +154,17 @@ TEST(FramePage, ALongRunOfCyclesIsShownShort) {
     EXPECT_EQ(marks, "");
 }
 
+// A span without any moment has 0 as its largest, at its left end: only a span
+// whose moment is below 0 all along has "none".
+TEST(FramePage, ASpanWithoutMomentIsNotHogging) {
+    FrameModel m = Portal(3, 3);
+    m.M2[3] = m.M1[4] = 0;
+    m.BayLoads[1].Udl1 = 0;
+    const auto tables = Tables(FramePageText(m, Checked(m)));
+    EXPECT_EQ(tables[5].first, "bays");
+    EXPECT_EQ(tables[5].second[1][7] + " at " + tables[5].second[1][8], "0 at 0");
+}
+
 TEST(FramePage, EscapesEveryTypedText) {
     FrameModel m = Tower();
     FrameCheck check = Checked(m);

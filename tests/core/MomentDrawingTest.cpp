@@ -5,6 +5,7 @@
 #include "bench/BenchFrames.h"
 #include "check/FrameCheck.h"
 #include "model/NumberText.h"
+#include "report/DiagramLayout.h"
 #include "report/FramePage.h"
 #include "report/LabelPlacement.h"
 
@@ -177,6 +178,15 @@ TEST(MomentDrawing, LegibleOnA4WithUnsignedLabelsThatNeverOverlap) {
         EXPECT_TRUE(row.spanLabels < 0 || spanLabels == row.spanLabels) << row.name;
         EXPECT_TRUE(shown) << row.name << ": " << row.mustShow;
     }
+}
+
+// A bay far shorter than its neighbours is drawn 0.4 of the mean bay wide, with
+// room for its joint numbers and a label: 0.3 m beside 6 m.
+TEST(MomentDrawing, AShortBayKeepsRoomForItsNumbers) {
+    const FrameModel m = TwoBays(0.3);
+    const FrameGrid grid = LayOutDiagram(m, BayRecordsOf(m)).grid;
+    EXPECT_GE(grid.x[3] - grid.x[2], 0.4 * FrameGrid::BayWidth);
+    EXPECT_LT(grid.x[3] - grid.x[2], grid.x[2] - grid.x[1]);
 }
 
 // The 99 bays of the widest frame in parts of whole bays at one scale, each
