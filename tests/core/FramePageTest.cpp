@@ -163,6 +163,7 @@ TEST(FramePage, ASpanWithoutMomentIsNotHogging) {
     const auto tables = Tables(FramePageText(m, Checked(m)));
     EXPECT_EQ(tables[5].first, "bays");
     EXPECT_EQ(tables[5].second[1][7] + " at " + tables[5].second[1][8], "0 at 0");
+    EXPECT_EQ(tables[5].second[1][13], ""); // no load typed for no load: nothing differs
 }
 
 TEST(FramePage, EscapesEveryTypedText) {

@@ -216,6 +216,8 @@ TEST(MomentDrawing, AWideFrameComesInPartsThatShareTheirEdgeColumns) {
         nextBay = last + 1;
     }
     EXPECT_EQ(nextBay, 100);
+    const PageRow sixColumns{"1 x 6", [] { return Analysed(FilledFrame(1, 6)); }};
+    EXPECT_NE(PageOf(sixColumns).find("drawn in 2 parts"), std::string::npos);
     EXPECT_EQ(p, parts.size());
 }
 
