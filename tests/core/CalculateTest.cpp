@@ -66,27 +66,6 @@ TEST(Reports, GoldenFrameMatchesByteForByteAfterARefusal) {
     EXPECT_EQ(floors, (std::array{0, 1, 1, 2, 4, 0}));
 }
 
-// Regression: a moment typed beyond a floor's end, a cantilever's, entered the joint's
-// rotation but no end moment, so the balance spread it over the beam and the column
-// and printed CM1 = 0. The portal: beam k = 2, columns k = 1, 20 kN/m on 6 m
-// (wL^2/12 = 60 at both ends) and a cantilever of 40 kN·m at joint 3.
-TEST(Reports, CantileverMomentIsCarriedToItsEnd) {
-    FrameModel model;
-    ASSERT_EQ(SetUpFrame(model, "P", "1", "2"), std::nullopt);
-    model.K[3] = {Cell(), 0, 2, 1, 0};
-    model.K[4] = {Cell(), 2, 0, 1, 0};
-    model.M1[3] = -40;
-    model.M2[3] = 60;
-    model.M1[4] = -60;
-    model.BayLoads[1] = {0, 1, 1, 20, 0, 0, 6, 0};
-    ASSERT_EQ(RunAnalysis(model), std::nullopt);
-    EXPECT_EQ(CorrectedReportText(model),
-              "P\r\n\r\nJOINT NO. : - 3\r\n"
-              "CM1 = 40   CM2 = -58.6574074074074  CM3 = 18.6574074074074  CM4 = 0\r\n"
-              "JOINT NO. : - 4\r\n"
-              "CM1 = 20.4166666666667   CM2 = 0  CM3 = -20.4166666666667  CM4 = 0\r\n");
-}
-
 // A cantilever is told by its own load term alone: beyond the first joint M1,
 // beyond the last M2, whatever the joint's other load term is, and a moment of
 // exactly 1 like any other. Its end moment is the load term reversed, and the
