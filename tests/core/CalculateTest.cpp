@@ -96,6 +96,17 @@ TEST(Reports, CantileverFollowsItsOwnLoadTerm) {
     }
 }
 
+// A joint already in balance keeps its end moments as CM, every member written:
+// an unloaded portal reports 0 for each, none left empty.
+TEST(Reports, AJointInBalanceReportsEveryMember) {
+    FrameModel m = Portal(3, 3);
+    m.M2[3] = m.M1[4] = 0;
+    ASSERT_EQ(RunAnalysis(m), std::nullopt);
+    EXPECT_EQ(CorrectedReportText(m),
+              "P\r\n\r\nJOINT NO. : - 3\r\nCM1 = 0   CM2 = 0  CM3 = 0  CM4 = 0\r\n"
+              "JOINT NO. : - 4\r\nCM1 = 0   CM2 = 0  CM3 = 0  CM4 = 0\r\n");
+}
+
 // Regression: the square (L - 2X)^2 was taken with std::pow, which a -O0 build
 // leaves to the C library; on this span it is one unit in the last place low and
 // the report printed ...6389 instead of ...6388.
