@@ -96,7 +96,8 @@ TEST(FramePage, AnUnloadedPortal) {
     EXPECT_NE(page.find("<p>1 floor, 2 columns per floor, 1 bay per floor; joints 3 to 4 on the "
                         "floors, base joints 1 to 2; 1 bay record.</p>"),
               std::string::npos);
-    const auto& bay = Tables(page)[5].second[1];
+    const auto tables = Tables(page);
+    const auto& bay = tables[5].second[1];
     EXPECT_EQ(bay[7] + " at " + bay[8] + ", mark '" + bay[13] + "'", "0 at 0, mark ''");
 }
 
