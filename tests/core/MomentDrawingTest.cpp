@@ -231,28 +231,4 @@ TEST(MomentDrawing, AWideFrameComesInPartsThatShareTheirEdgeColumns) {
     EXPECT_EQ(p, parts.size());
 }
 
-// Two labels that want one place: the larger moment stays and the smaller
-// takes its second place or is left out; a joint number always stays; nothing
-// leaves the picture; equal sizes go in the order given.
-TEST(MomentDrawing, PlacementKeepsTheLargerMoment) {
-    const auto choice = [](const char* text, double size, Point first, Point second) {
-        return LabelChoice{{text, "label", first, Anchor::Start, false}, {first, second}, 2, size};
-    };
-    const std::pair<const char*, std::vector<LabelChoice>> rows[] = {
-        {"J 22@50 11@80", {choice("11", 1, {10, 50}, {10, 80}), choice("22", 2, {10, 50}, {})}},
-        {"J 22@50", {choice("11", 1, {10, 50}, {10, 50}), choice("22", 2, {10, 50}, {})}},
-        {"J 33@50", {choice("33", 9, {5, 15}, {10, 50})}},
-        {"J", {choice("44", 1, {190, 50}, {-5, 50})}},
-        {"J 55@50", {choice("55", 3, {60, 50}, {}), choice("66", 3, {60, 50}, {60, 50})}},
-    };
-    for (const auto& [expected, choices] : rows) {
-        std::string placed;
-        for (const DiagramLabel& l : PlaceLabels({{"J", "joint", {5, 15}, Anchor::Start, false}},
-                                                 choices, 10, {0, 0, 200, 100})) {
-            placed += l.text == "J" ? "J" : ' ' + l.text + '@' + NumberToText(l.at.y);
-        }
-        EXPECT_EQ(placed, expected);
-    }
-}
-
 } // namespace
