@@ -2,7 +2,7 @@
 
 #include "check/FrameCheck.h"
 #include "model/BayRecords.h"
-#include "report/FramePage.h"
+#include "page/FramePage.h"
 #include "report/ReportWriter.h"
 
 CalculateOutcome Calculate(FrameModel& model, const std::filesystem::path& reportFolder) {

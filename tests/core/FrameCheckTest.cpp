@@ -5,7 +5,7 @@
 #include "TestSupport.h"
 #include "calculate/Calculate.h"
 #include "check/BayStatics.h"
-#include "report/FramePage.h"
+#include "page/FramePage.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
 // The frame page: its numbers, its escaping, the shape of its tables that other
 // tools read.
-#include "report/FramePage.h"
+#include "page/FramePage.h"
 
 #include "TestSupport.h"
 #include "analysis/Analysis.h"
 #include "check/FrameCheck.h"
 #include "model/NumberText.h"
-#include "report/SvgText.h"
+#include "markup/SvgText.h"
 
 #include <algorithm>
 #include <cmath>

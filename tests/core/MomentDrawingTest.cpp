@@ -5,9 +5,9 @@
 #include "bench/BenchFrames.h"
 #include "check/FrameCheck.h"
 #include "model/NumberText.h"
-#include "report/DiagramLayout.h"
-#include "report/FramePage.h"
-#include "report/LabelPlacement.h"
+#include "drawing/DiagramLayout.h"
+#include "page/FramePage.h"
+#include "drawing/LabelPlacement.h"
 
 #include <algorithm>
 #include <cstdio>

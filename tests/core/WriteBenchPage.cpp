@@ -3,7 +3,7 @@
 #include "analysis/Analysis.h"
 #include "bench/BenchFrames.h"
 #include "check/FrameCheck.h"
-#include "report/FramePage.h"
+#include "page/FramePage.h"
 
 #include <filesystem>
 #include <fstream>

@@ -5,7 +5,7 @@
 #include "analysis/Analysis.h"
 #include "check/FrameCheck.h"
 #include "model/FrameSetup.h"
-#include "report/FramePage.h"
+#include "page/FramePage.h"
 #include "report/ReportText.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "report/LabelPlacement.h"
+#include "drawing/LabelPlacement.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "report/HtmlText.h"
+#include "markup/HtmlText.h"
 
 #include "model/NumberText.h"
 

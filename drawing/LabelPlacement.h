@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/SvgText.h"
+#include "markup/SvgText.h"
 
 #include <array>
 #include <string>

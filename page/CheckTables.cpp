@@ -1,6 +1,6 @@
+#include "markup/HtmlText.h"
 #include "model/NumberText.h"
-#include "report/HtmlText.h"
-#include "report/PageTables.h"
+#include "page/PageTables.h"
 
 #include <cmath>
 #include <vector>

@@ -1,10 +1,10 @@
-#include "report/FramePage.h"
+#include "page/FramePage.h"
 
+#include "drawing/DiagramStyle.h"
+#include "drawing/MomentDiagram.h"
+#include "markup/HtmlText.h"
 #include "model/NumberText.h"
-#include "report/DiagramLegend.h"
-#include "report/HtmlText.h"
-#include "report/MomentDiagram.h"
-#include "report/PageTables.h"
+#include "page/PageTables.h"
 
 #include <string>
 #include <string_view>

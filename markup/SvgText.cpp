@@ -1,6 +1,6 @@
-#include "report/SvgText.h"
+#include "markup/SvgText.h"
 
-#include "report/HtmlText.h"
+#include "markup/HtmlText.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "check/FrameCheck.h"
+#include "drawing/DiagramLayout.h"
+#include "drawing/LabelPlacement.h"
+#include "drawing/MomentShapes.h"
 #include "model/FrameModel.h"
-#include "report/DiagramLayout.h"
-#include "report/LabelPlacement.h"
-#include "report/MomentShapes.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "report/DiagramLabels.h"
+#include "drawing/DiagramLabels.h"
 
 #include "model/NumberText.h"
 

@@ -1,4 +1,4 @@
-#include "report/DiagramLayout.h"
+#include "drawing/DiagramLayout.h"
 
 #include "analysis/EndMomentFormula.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "drawing/FrameGrid.h"
 #include "model/FrameModel.h"
-#include "report/FrameGrid.h"
 
 #include <vector>
 

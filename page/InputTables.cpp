@@ -1,5 +1,5 @@
-#include "report/HtmlText.h"
-#include "report/PageTables.h"
+#include "markup/HtmlText.h"
+#include "page/PageTables.h"
 
 void AppendInputTables(std::string& out, const FrameModel& model) {
     const FrameCounts counts = CountsOf(model);

@@ -3,11 +3,6 @@
 #include <string>
 #include <string_view>
 
-/// The moment diagram's rules of the page's style sheet: the parts, the
-/// drawing's classes and the legend. The drawing's texts take their size from
-/// each picture's font-size, so that they scale with it.
-std::string_view DiagramStyleSheet();
-
 /// What the legend says of one diagram.
 struct LegendFacts {
     bool solved = true;      ///< the exact moments are drawn, the one cycle dashed

@@ -1,4 +1,4 @@
-#include "report/FrameGrid.h"
+#include "drawing/FrameGrid.h"
 
 namespace {
 

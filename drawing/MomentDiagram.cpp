@@ -1,12 +1,12 @@
-#include "report/MomentDiagram.h"
+#include "drawing/MomentDiagram.h"
 
+#include "drawing/DiagramLabels.h"
+#include "drawing/DiagramLayout.h"
+#include "drawing/DiagramLegend.h"
+#include "drawing/MomentShapes.h"
+#include "markup/HtmlText.h"
+#include "markup/SvgText.h"
 #include "model/NumberText.h"
-#include "report/DiagramLabels.h"
-#include "report/DiagramLayout.h"
-#include "report/DiagramLegend.h"
-#include "report/HtmlText.h"
-#include "report/MomentShapes.h"
-#include "report/SvgText.h"
 
 #include <algorithm>
 

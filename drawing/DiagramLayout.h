@@ -1,8 +1,8 @@
 #pragma once
 
+#include "drawing/FrameGrid.h"
+#include "drawing/LabelPlacement.h"
 #include "model/FrameModel.h"
-#include "report/FrameGrid.h"
-#include "report/LabelPlacement.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "report/MomentShapes.h"
+#include "drawing/MomentShapes.h"
 
 #include "check/BayStatics.h"
 
