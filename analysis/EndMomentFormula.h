@@ -3,16 +3,6 @@
 #include "analysis/JointMembers.h"
 #include "model/FrameModel.h"
 
-/// Whether joint j, of the floor `floor`, carries a cantilever as member 1 (at the
-/// floor's first joint) or member 2 (at its last): a non-zero M1 or M2 where the
-/// joint has no beam. A load term of 0, stored or empty, is no cantilever, so its
-/// end moment stays empty as at every other member the joint lacks.
-inline bool HasCantilever(const FrameModel& model, const FloorRange& floor, int j, int member) {
-    const Cell& loadTerm = member == 1 ? model.M1[j] : model.M2[j];
-    const int freeEnd = member == 1 ? floor.First : floor.Last;
-    return j == freeEnd && loadTerm != 0;
-}
-
 /// Calls visit(joint, member, moment) for every end moment of the frame formed from
 /// the rotation moments `rotation` (φ, 0 at the base) and the storey moments
 /// `storey` (ψ) with the end-moment formulas, clockwise positive on the member end:

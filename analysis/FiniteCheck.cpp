@@ -1,5 +1,7 @@
 #include "analysis/FiniteCheck.h"
 
+#include "model/NumberText.h"
+
 #include <cmath>
 
 std::string NonFiniteMessage(std::string_view where) {
@@ -12,7 +14,7 @@ std::optional<std::string> FindNonFinite(const JointTable& table, std::string_vi
                                          int last) {
     for (int j = first; j <= last; ++j) {
         if (!std::isfinite(table[j].value())) {
-            return NonFiniteMessage(std::string(what) + " of joint " + std::to_string(j));
+            return NonFiniteMessage(std::string(what) + " of joint " + WholeToText(j));
         }
     }
     return std::nullopt;
@@ -23,8 +25,8 @@ std::optional<std::string> FindNonFinite(const MemberTable& table, std::string_v
     for (int j = first; j <= last; ++j) {
         for (int m = 1; m <= MemberCount; ++m) {
             if (!std::isfinite(table[j][m].value())) {
-                return NonFiniteMessage(std::string(what) + std::to_string(m) + " of joint " +
-                                        std::to_string(j));
+                return NonFiniteMessage(std::string(what) + WholeToText(m) + " of joint " +
+                                        WholeToText(j));
             }
         }
     }
@@ -35,7 +37,7 @@ std::optional<std::string> FindNonFiniteFloor(const FloorTable& table, std::stri
                                               int floors) {
     for (int f = 1; f <= floors; ++f) {
         if (!std::isfinite(table[f].value())) {
-            return NonFiniteMessage(std::string(what) + " of floor " + std::to_string(f));
+            return NonFiniteMessage(std::string(what) + " of floor " + WholeToText(f));
         }
     }
     return std::nullopt;

@@ -20,7 +20,7 @@ namespace {
 
 std::string MissingMemberMessage(const FrameModel& model, int f, int j, int m) {
     const std::string k = {'k', static_cast<char>('0' + m)};
-    return "Joint " + std::to_string(j) + " (floor " + std::to_string(f) + "): " + k + " = " +
+    return "Joint " + WholeToText(j) + " (floor " + WholeToText(f) + "): " + k + " = " +
            NumberToText(model.K[j][m]) + ", but " + MissingMember[m] + ": set " + k +
            " to 0 on the joint panel.";
 }
@@ -50,7 +50,7 @@ namespace {
 std::string StiffnessName(int member, const Cell& k, int joint, int digits) {
     return std::string{'k', static_cast<char>('0' + member)} + " = " +
            NumberToText(k.value(), digits) + (k.isEmpty() ? " (empty)" : "") + " at joint " +
-           std::to_string(joint);
+           WholeToText(joint);
 }
 
 std::string TwoStiffnessesMessage(const FrameModel& model, const char* member, int j,
@@ -59,8 +59,8 @@ std::string TwoStiffnessesMessage(const FrameModel& model, const char* member, i
     const Cell& farK = model.K[far][farMember];
     // Two values that differ beyond the 15 digits a box shows are told apart by 17.
     const int digits = NumberToText(nearK.value()) == NumberToText(farK.value()) ? 17 : 15;
-    return std::string("The ") + member + " from joint " + std::to_string(j) + " to joint " +
-           std::to_string(far) + " has " + StiffnessName(nearMember, nearK, j, digits) + " but " +
+    return std::string("The ") + member + " from joint " + WholeToText(j) + " to joint " +
+           WholeToText(far) + " has " + StiffnessName(nearMember, nearK, j, digits) + " but " +
            StiffnessName(farMember, farK, far, digits) +
            ": a member has one stiffness; make them equal on the joint panel.";
 }
@@ -86,8 +86,8 @@ std::optional<std::string> CheckMemberStiffness(const FrameModel& model) {
 
 std::string RecordName(const FrameModel& model, int b) {
     const BayLoad& bay = model.BayLoads[b];
-    return "Bay record " + std::to_string(b) + " (floor " + std::to_string(bay.FloorNo) + ", bay " +
-           std::to_string(bay.BayNo) + ")";
+    return "Bay record " + WholeToText(b) + " (floor " + WholeToText(bay.FloorNo) + ", bay " +
+           WholeToText(bay.BayNo) + ")";
 }
 
 std::optional<std::string> CheckBayRecord(const FrameModel& model, int b) {
@@ -99,12 +99,12 @@ std::optional<std::string> CheckBayRecord(const FrameModel& model, int b) {
     case RecordFault::Floor:
         return RecordName(model, b) +
                " names a floor the frame does not have: enter a floor from 1 to " +
-               std::to_string(counts.floors) +
+               WholeToText(counts.floors) +
                " on the bay-load panel (a record never filled in has floor 0).";
     case RecordFault::Bay:
         return RecordName(model, b) +
                " names a bay the frame does not have: enter a bay from 1 to " +
-               std::to_string(counts.columns - 1) + " on the bay-load panel.";
+               WholeToText(counts.columns - 1) + " on the bay-load panel.";
     case RecordFault::Span:
         return RecordName(model, b) + " has the span L = " + NumberToText(bay.SpanL) +
                ": enter a span greater than 0 on the bay-load panel.";
@@ -121,16 +121,16 @@ namespace {
 std::string TwoRecordsMessage(const FrameModel& model, const BayRecordTable& records) {
     const FrameCounts counts = CountsOf(model);
     const BayLoad& bay = model.BayLoads[static_cast<std::size_t>(records.repeat)];
-    std::string message = "Bay records " + std::to_string(records.repeated) + " and " +
-                          std::to_string(records.repeat) + " both describe bay " +
-                          std::to_string(bay.BayNo) + " of floor " + std::to_string(bay.FloorNo) +
+    std::string message = "Bay records " + WholeToText(records.repeated) + " and " +
+                          WholeToText(records.repeat) + " both describe bay " +
+                          WholeToText(bay.BayNo) + " of floor " + WholeToText(bay.FloorNo) +
                           ": a bay has one record; change the floor or bay of one of them on the "
                           "bay-load panel";
     // As many records as bays: a bay named twice leaves another without one.
     for (int f = 1; f <= counts.floors; ++f) {
         for (int b = 1; b < counts.columns; ++b) {
             if (records.recordOf(counts, f, b) == 0) {
-                return message + " (bay " + std::to_string(b) + " of floor " + std::to_string(f) +
+                return message + " (bay " + WholeToText(b) + " of floor " + WholeToText(f) +
                        " has none yet).";
             }
         }

@@ -11,7 +11,7 @@ namespace {
 /// none, so its moments were typed without stiffnesses, or some are negative and
 /// cancel the others.
 std::string UndistributableMessage(int j, const std::array<Cell, MemberCount + 1>& k) {
-    const std::string joint = "Joint " + std::to_string(j) + ": ";
+    const std::string joint = "Joint " + WholeToText(j) + ": ";
     const std::string cannot = ", so the unbalance cannot be distributed over its members.";
     if (k[1] == 0 && k[2] == 0 && k[3] == 0 && k[4] == 0) {
         return joint +

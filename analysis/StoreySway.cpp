@@ -2,6 +2,7 @@
 
 #include "analysis/FiniteCheck.h"
 #include "analysis/Stages.h"
+#include "model/NumberText.h"
 
 #include <cmath>
 
@@ -15,19 +16,18 @@ StageResult FormSwayFactors(FrameModel& model, int f) {
     for (int j = first; j <= last; ++j) {
         model.ColumnKSum = model.ColumnKSum + model.K[j][3];
     }
-    const std::string floor = "Floor " + std::to_string(f);
+    const std::string floor = "Floor " + WholeToText(f);
     if (model.ColumnKSum == 0) {
         return floor + ": the column stiffnesses k3 add up to 0, so its sway factors cannot "
                        "be formed.";
     }
     if (!std::isfinite(model.ColumnKSum.value())) {
-        return NonFiniteMessage("The sum of the column stiffnesses k3 of floor " +
-                                std::to_string(f));
+        return NonFiniteMessage("The sum of the column stiffnesses k3 of floor " + WholeToText(f));
     }
     for (int j = first; j <= last; ++j) {
         model.SwayFactor[j][f] = (-1.5 * model.K[j][3]) / model.ColumnKSum;
         if (!std::isfinite(model.SwayFactor[j][f].value())) {
-            return NonFiniteMessage("The sway factor of joint " + std::to_string(j));
+            return NonFiniteMessage("The sway factor of joint " + WholeToText(j));
         }
     }
     return std::nullopt;

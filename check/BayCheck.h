@@ -1,14 +1,14 @@
 #pragma once
 
 #include "check/ExactSolution.h"
-#include "model/BayRecords.h"
 #include "model/FrameModel.h"
+
+#include <vector>
 
 /// One bay record's results from the exact end moments, beside the one cycle's.
 /// Without an exact solution the fields formed from it (reactions, midspanExact,
 /// maxSagging, maxSaggingX) stay 0; the fixed-end moments and the typed load terms
-/// are there all the same. A record that describes no bay keeps only its numbers
-/// and the one cycle's midspan.
+/// are there all the same.
 ///
 /// Moments in kN·m, sagging positive; reactions in kN, upward; x in the unit of L.
 struct BayCheck {
@@ -25,6 +25,11 @@ struct BayCheck {
 };
 
 /// Record b's statics from the exact end moments (left at 0 when there is no
-/// exact solution), its fixed-end moments and the load terms typed for it.
-BayCheck CheckBay(const FrameModel& model, const BayRecordTable& records,
-                  const ExactSolution& exact, int b);
+/// exact solution), its fixed-end moments and the load terms typed for it. The
+/// model is analysed, so record b describes its bay.
+BayCheck CheckBay(const FrameModel& model, const ExactSolution& exact, int b);
+
+/// The check of record `record` among `bays` (records 1..TotalBays in order).
+inline const BayCheck& BayCheckOf(const std::vector<BayCheck>& bays, int record) {
+    return bays[static_cast<std::size_t>(record) - 1];
+}

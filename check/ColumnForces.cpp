@@ -1,17 +1,14 @@
 #include "check/ColumnForces.h"
 
-#include "analysis/EndMomentFormula.h"
+#include "model/FrameModel.h"
 
 #include <array>
 
 ColumnForces ForcesInColumns(const FrameModel& model, const BayRecordTable& records,
                              const std::vector<BayCheck>& bays, const ExactSolution& exact) {
     const FrameCounts counts = CountsOf(model);
-    // The check of the bay whose left joint is `left`, or none.
-    auto bayAt = [&](int left) -> const BayCheck* {
-        const int record = records.recordOfBay(left);
-        return record == 0 ? nullptr : &bays[static_cast<std::size_t>(record - 1)];
-    };
+    // The check of the bay whose left joint is `left`.
+    auto bayAt = [&](int left) { return &BayCheckOf(bays, records.recordOfBay(left)); };
     ColumnForces forces;
     std::array<double, MaxJoint + 1> axial{};
     std::array<bool, MaxJoint + 1> unknownShear{};

@@ -30,7 +30,6 @@ struct ColumnForces {
 };
 
 /// Column axial forces from the top storey down, then the base reactions, from
-/// the bays' exact reactions (`bays`, records 1..TotalBays in order). A bay that
-/// no record describes has no known span and brings nothing.
+/// the bays' exact reactions (`bays`, records 1..TotalBays in order).
 ColumnForces ForcesInColumns(const FrameModel& model, const BayRecordTable& records,
                              const std::vector<BayCheck>& bays, const ExactSolution& exact);

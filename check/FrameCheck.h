@@ -3,6 +3,7 @@
 #include "check/BayCheck.h"
 #include "check/ColumnForces.h"
 #include "check/Convergence.h"
+#include "check/EndMomentDifference.h"
 #include "check/ExactSolution.h"
 #include "check/FrameEndMoments.h"
 #include "check/StoreySums.h"
@@ -30,6 +31,13 @@ struct FrameCheck {
     FrameEndMoments beforeBalance;
     /// The same with CM where the balance formed it: the one cycle as the reports hold it.
     FrameEndMoments oneCycle;
+    /// The one cycle (corrected) against the exact end moments; all 0 without an
+    /// exact solution.
+    EndMomentDifference oneCycleDifference;
+    /// kN·m: a sum of end moments that statics makes 0 and that is smaller than
+    /// this is rounding, not a force: 1e-9 of the largest exact end moment, or of
+    /// the one cycle's without an exact solution.
+    double roundingLevel = 0;
     Convergence convergence;
     /// Σ end moments per joint of floors 1..F: before the balance (the unbalance it
     /// distributes), after it, and exact.
@@ -37,10 +45,15 @@ struct FrameCheck {
     StoreySums storeys;
     std::vector<BayCheck> bays; ///< records 1..TotalBays in order
     ColumnForces forces;
+
+    /// The check of bay record `record`, 1..TotalBays.
+    const BayCheck& bayOfRecord(int record) const { return BayCheckOf(bays, record); }
     // Without an exact solution jointSumExact and storeys.exact stay empty, and so do
     // the column forces.
 };
 
 /// Computes the whole check of an analysed model whose bay records are `records`
-/// (BayRecordsOf).
+/// (BayRecordsOf). Precondition, checked here once for everything that reads the
+/// check: an analysed frame has one record for every bay (else
+/// std::invalid_argument; RunAnalysis refuses such a frame first).
 FrameCheck CheckFrame(const FrameModel& model, const BayRecordTable& records);

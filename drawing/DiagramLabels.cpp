@@ -39,11 +39,14 @@ void AddEndLabel(std::vector<LabelChoice>& choices, const MomentShape& shape, bo
     const MomentShape::Sample& s = atFirst ? shape.samples.front() : shape.samples.back();
     // A zero end draws nothing; its label goes where a negative one would not.
     const bool drawnPositive = s.moment > 0;
-    LabelChoice choice{
-        {SizeText(value.value()), "label", {}, atFirst ? Anchor::Start : Anchor::End, false},
-        {},
-        2,
-        std::fabs(value.value())};
+    LabelChoice choice{{SizeText(value.value()),
+                        LabelKind::EndMoment,
+                        {},
+                        atFirst ? Anchor::Start : Anchor::End,
+                        false},
+                       {},
+                       2,
+                       std::fabs(value.value())};
     if (shape.kind == MomentShape::Kind::Column) {
         // Upright, reading upward from the column's bottom end; the ascent is to the left.
         const double y = atFirst ? s.y - ColumnEndGap : s.y + ColumnEndGap;
@@ -66,12 +69,11 @@ void AddEndLabel(std::vector<LabelChoice>& choices, const MomentShape& shape, bo
 /// bold under the curve where it lies. A span that hogs all along has none.
 void AddSpanLabel(std::vector<LabelChoice>& choices, const LabelSource& source,
                   const MomentShape& shape) {
-    const auto record = static_cast<std::size_t>(shape.record);
-    if (shape.kind != MomentShape::Kind::Beam || record < 1 || record > source.check.bays.size()) {
+    if (shape.kind != MomentShape::Kind::Beam) {
         return;
     }
-    const BayCheck& bay = source.check.bays[record - 1];
-    const double span = source.model.BayLoads[record].SpanL;
+    const BayCheck& bay = source.check.bayOfRecord(shape.record);
+    const double span = source.model.BayLoads[static_cast<std::size_t>(shape.record)].SpanL;
     const bool exact = source.check.exact.solved;
     const double x = exact ? bay.maxSaggingX : span / 2;
     const double moment = exact ? bay.maxSagging : bay.midspanOneCycle;
@@ -81,19 +83,21 @@ void AddSpanLabel(std::vector<LabelChoice>& choices, const LabelSource& source,
     const double x0 = shape.samples.front().x;
     const double width = shape.samples.back().x - x0;
     const Point at{x0 + x / span * width, Below(shape.samples.front().y + moment * source.scale)};
-    choices.push_back(
-        {{SizeText(moment), "label span", at, Anchor::Middle, false}, {at, at}, 1, moment});
+    choices.push_back({{SizeText(moment), LabelKind::SpanMoment, at, Anchor::Middle, false},
+                       {at, at},
+                       1,
+                       moment});
 }
 
 /// Each joint's number up and left of it, where the labels leave room.
 std::vector<DiagramLabel> JointNumbers(const FrameGrid& grid, const DiagramPart& part) {
     std::vector<DiagramLabel> numbers;
-    for (int f = 0; f <= grid.floors; ++f) {
+    for (int f = 0; f <= grid.counts.floors; ++f) {
         for (int i = part.first; i <= part.last; ++i) {
             const Point at{grid.x[static_cast<std::size_t>(i)] - JointNumberOffset,
                            grid.y[static_cast<std::size_t>(f)] - JointNumberOffset};
-            numbers.push_back(
-                {NumberToText(f * grid.columns + i), "joint", at, Anchor::End, false});
+            numbers.push_back({WholeToText(JointAt(grid.counts, f, i)), LabelKind::JointNumber, at,
+                               Anchor::End, false});
         }
     }
     return numbers;

@@ -1,6 +1,6 @@
 #include "drawing/DiagramLayout.h"
 
-#include "analysis/EndMomentFormula.h"
+#include "model/FrameModel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +10,6 @@ namespace {
 constexpr double InnerMargin = 40; ///< beside a column line: its joint numbers and labels
 /// Beside an end column line with a cantilever: the stub and the label at its root.
 constexpr double CantileverMargin = 130;
-constexpr double TopRoom = 60;    ///< above the top floor: its hogging moments
 constexpr double BottomRoom = 12; ///< below the base: the supports' hatching
 /// A bay far shorter than the others is drawn wider than its span, with room
 /// for its joint numbers and a label: 0.4 of the mean bay.
@@ -46,19 +45,19 @@ DiagramLayout LayOutDiagram(const FrameModel& model, const BayRecordTable& recor
     DiagramLayout layout{GridOf(model, records), {}};
     FrameGrid& grid = layout.grid;
     const double leftMargin =
-        CantileverOnSide(model, grid.floors, 1) ? CantileverMargin : InnerMargin;
+        CantileverOnSide(model, grid.counts.floors, 1) ? CantileverMargin : InnerMargin;
     const double rightMargin =
-        CantileverOnSide(model, grid.floors, 2) ? CantileverMargin : InnerMargin;
+        CantileverOnSide(model, grid.counts.floors, 2) ? CantileverMargin : InnerMargin;
     ClampBayWidths(grid, MaxPartWidth - leftMargin - rightMargin);
     const auto x = [&](int line) { return grid.x[static_cast<std::size_t>(line)]; };
     const auto marginAt = [&](int line) {
-        return line == 1 ? leftMargin : line == grid.columns ? rightMargin : InnerMargin;
+        return line == 1 ? leftMargin : line == grid.counts.columns ? rightMargin : InnerMargin;
     };
     // Whole bays from the left, as many as fit; each part holds at least one.
     double width = 0;
-    for (int first = 1; first < grid.columns;) {
+    for (int first = 1; first < grid.counts.columns;) {
         int last = first + 1;
-        while (last < grid.columns &&
+        while (last < grid.counts.columns &&
                marginAt(first) + x(last + 1) - x(first) + marginAt(last + 1) <= MaxPartWidth) {
             ++last;
         }
@@ -68,7 +67,7 @@ DiagramLayout LayOutDiagram(const FrameModel& model, const BayRecordTable& recor
         width = std::max(width, right - left);
         first = last;
     }
-    const double top = grid.y.back() - TopRoom;
+    const double top = grid.y.back() - FrameGrid::TopRoom;
     const double bottom = grid.y.front() + BottomRoom;
     for (DiagramPart& part : layout.parts) {
         part.view = {part.view.left, top, part.view.left + width, bottom};

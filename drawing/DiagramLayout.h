@@ -27,7 +27,7 @@ double PicturePixels(double units);
 /// is the first of the next, drawn in both.
 struct DiagramPart {
     int first = 1, last = 2;
-    LabelBox view; ///< the part's picture, in the grid's units
+    Box view; ///< the part's picture, in the grid's units
 };
 
 /// The frame's grid as the diagram draws it, and its parts, all of one width and

@@ -13,15 +13,8 @@ namespace {
 void AppendSwatch(std::string& out, double width, std::string_view shapes) {
     constexpr double Height = 16;
     const double pixelsWide = PicturePixels(width), pixelsHigh = PicturePixels(Height);
-    out += "<svg aria-hidden=\"true\" viewBox=\"0 0 ";
-    AppendCoordinate(out, pixelsWide / DiagramPixelsPerUnit);
-    out.push_back(' ');
-    AppendCoordinate(out, pixelsHigh / DiagramPixelsPerUnit);
-    out += "\" width=\"";
-    AppendCoordinate(out, pixelsWide);
-    out += "\" height=\"";
-    AppendCoordinate(out, pixelsHigh);
-    out += "\">";
+    const Box view{0, 0, pixelsWide / DiagramPixelsPerUnit, pixelsHigh / DiagramPixelsPerUnit};
+    AppendSvgOpen(out, "aria-hidden=\"true\"", view, pixelsWide, pixelsHigh);
     out += shapes;
     out += "</svg>";
 }
@@ -81,7 +74,7 @@ void AppendDiagramLegend(std::string& out, const LegendFacts& facts) {
                   " of a storey's height).");
     out += "</ul>\n";
     if (facts.parts > 1) {
-        out += "<p>The frame is drawn in " + std::to_string(facts.parts) +
+        out += "<p>The frame is drawn in " + WholeToText(facts.parts) +
                " parts of whole bays, left to right, all at one scale; the column line where a "
                "part ends begins the next.</p>\n";
     }

@@ -6,28 +6,24 @@
 #include <vector>
 
 /// Where the frame stands in the moment diagram, in the diagram's units (the
-/// SVG user units, y downward). The bays are as wide as their spans: floor 1's
-/// records give each bay's L, and a bay of floor 1 that no record describes gets
-/// the mean of those spans (1 when there is none). The mean span is
-/// drawn `BayWidth` wide; storeys are of equal height, since their heights are
-/// not input.
+/// SVG user units, y downward). Bays are as wide as floor 1's spans, the mean
+/// span drawn `BayWidth` wide; storeys are of equal height, since their heights
+/// are not input. The drawing then keeps every bay within bounds of its own
+/// (LayOutDiagram) and cuts the frame into parts, each with its own view box.
+///
+/// Precondition: the frame is analysed, so every bay has its one record.
 struct FrameGrid {
     static constexpr double BayWidth = 200;
     static constexpr double StoreyHeight = 150;
-    static constexpr double Margin = 80; ///< room for cantilevers and labels left and right
-    static constexpr double Top = 60;    ///< room for the top floor's hogging moments
+    static constexpr double FirstLineX = 80; ///< x of column line 1
+    static constexpr double TopRoom = 60;    ///< above the top floor: its hogging moments
 
-    int floors = 0;
-    int columns = 0;
+    FrameCounts counts;
     double meanSpan = 1;
     std::vector<double> x;  ///< column line i = 1..N
     std::vector<double> y;  ///< level f = 0 (the base) .. F
     BayRecordTable records; ///< which record describes each beam
-
-    double width() const { return x.back() + Margin; }
-    /// The record of the beam of floor f, bay b, or 0.
-    int recordOf(int f, int b) const { return records.recordOf({floors, columns, 0, 0}, f, b); }
 };
 
-/// The grid of a model whose bay records are `records` (BayRecordsOf).
+/// The grid of an analysed model whose bay records are `records` (BayRecordsOf).
 FrameGrid GridOf(const FrameModel& model, const BayRecordTable& records);

@@ -17,8 +17,20 @@ constexpr double Padding = 1;
 
 } // namespace
 
-LabelBox BoxOf(const DiagramLabel& label, double fontSize, double padding) {
-    const bool bold = label.cls.find("span") != std::string_view::npos;
+std::string_view ClassOf(LabelKind kind) {
+    switch (kind) {
+    case LabelKind::SpanMoment:
+        return "label span";
+    case LabelKind::JointNumber:
+        return "joint";
+    case LabelKind::EndMoment:
+        break;
+    }
+    return "label";
+}
+
+Box BoxOf(const DiagramLabel& label, double fontSize, double padding) {
+    const bool bold = label.kind == LabelKind::SpanMoment;
     const double length =
         static_cast<double>(label.text.size()) * (bold ? BoldCharWidth : CharWidth) * fontSize;
     // Along the baseline from the anchor, and across it from ascent to descent.
@@ -30,7 +42,7 @@ LabelBox BoxOf(const DiagramLabel& label, double fontSize, double padding) {
     }
     const double to = from + length;
     const Point a = label.at;
-    LabelBox box;
+    Box box;
     if (label.upright) {
         // Turned a quarter anticlockwise: the baseline runs up, the ascent to the left.
         box = {a.x - LabelAscent * fontSize, a.y - to, a.x + LabelDescent * fontSize, a.y - from};
@@ -42,14 +54,16 @@ LabelBox BoxOf(const DiagramLabel& label, double fontSize, double padding) {
 
 std::vector<DiagramLabel> PlaceLabels(std::vector<DiagramLabel> fixed,
                                       std::vector<LabelChoice> choices, double fontSize,
-                                      const LabelBox& bounds) {
-    std::vector<LabelBox> taken;
+                                      const Box& bounds) {
+    std::vector<Box> taken;
     taken.reserve(fixed.size() + choices.size());
     for (const DiagramLabel& label : fixed) {
         taken.push_back(BoxOf(label, fontSize, Padding));
     }
     // The larger moment wins; a size that is not a number counts as none.
-    const auto sizeOf = [](const LabelChoice& c) { return std::isnan(c.size) ? 0.0 : c.size; };
+    const auto sizeOf = [](const LabelChoice& c) {
+        return std::isnan(c.moment) ? 0.0 : std::fabs(c.moment);
+    };
     std::stable_sort(
         choices.begin(), choices.end(),
         [&](const LabelChoice& a, const LabelChoice& b) { return sizeOf(a) > sizeOf(b); });
@@ -57,10 +71,10 @@ std::vector<DiagramLabel> PlaceLabels(std::vector<DiagramLabel> fixed,
     for (LabelChoice& choice : choices) {
         for (int p = 0; p < choice.placeCount; ++p) {
             choice.label.at = choice.places[static_cast<std::size_t>(p)];
-            const LabelBox box = BoxOf(choice.label, fontSize, Padding);
-            const bool clear = box.within(bounds) &&
-                               std::none_of(taken.begin(), taken.end(),
-                                            [&](const LabelBox& t) { return t.overlaps(box); });
+            const Box box = BoxOf(choice.label, fontSize, Padding);
+            const bool clear =
+                box.within(bounds) && std::none_of(taken.begin(), taken.end(),
+                                                   [&](const Box& t) { return t.overlaps(box); });
             if (clear) {
                 taken.push_back(box);
                 placed.push_back(std::move(choice.label));

@@ -16,39 +16,33 @@
 inline constexpr double LabelAscent = 0.8;
 inline constexpr double LabelDescent = 0.2;
 
-/// The room a label takes, in the diagram's units (y downward).
-struct LabelBox {
-    double left = 0, top = 0, right = 0, bottom = 0;
+/// What a text of the diagram gives: a member-end moment, a span's moment (in
+/// bold) or a joint's number.
+enum class LabelKind { EndMoment, SpanMoment, JointNumber };
 
-    bool overlaps(const LabelBox& other) const {
-        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
-    }
-    bool within(const LabelBox& bounds) const {
-        return left >= bounds.left && right <= bounds.right && top >= bounds.top &&
-               bottom <= bounds.bottom;
-    }
-};
+/// The style-sheet class of a kind of text: "label", "label span" or "joint".
+std::string_view ClassOf(LabelKind kind);
 
-/// A text of the diagram as written: its class, its anchor point and whether it
+/// A text of the diagram as written: its kind, its anchor point and whether it
 /// is turned to read upward (rotated a quarter turn about the anchor point).
 struct DiagramLabel {
     std::string text;
-    std::string_view cls; ///< "label", "label span" (bold) or "joint"
+    LabelKind kind = LabelKind::EndMoment;
     Point at;
     Anchor anchor = Anchor::Start;
     bool upright = false;
 };
 
 /// The box of a label of `fontSize`, widened by `padding` on every side.
-LabelBox BoxOf(const DiagramLabel& label, double fontSize, double padding = 0);
+Box BoxOf(const DiagramLabel& label, double fontSize, double padding = 0);
 
 /// A label that may stand in one of up to two places, the first preferred, and
-/// the size of the moment it gives, which decides which label stays.
+/// the moment it gives (kN·m, without sign), whose size decides which label stays.
 struct LabelChoice {
     DiagramLabel label;
     std::array<Point, 2> places{};
     int placeCount = 1;
-    double size = 0;
+    double moment = 0;
 };
 
 /// Fixes the places of `choices` around the labels of `fixed` (which always
@@ -59,4 +53,4 @@ struct LabelChoice {
 /// labels.
 std::vector<DiagramLabel> PlaceLabels(std::vector<DiagramLabel> fixed,
                                       std::vector<LabelChoice> choices, double fontSize,
-                                      const LabelBox& bounds);
+                                      const Box& bounds);

@@ -32,7 +32,8 @@ bool InPart(const MomentShape& shape, const DiagramPart& part, const FrameGrid& 
     const double from = std::min(shape.samples.front().x, shape.samples.back().x);
     const double to = std::max(shape.samples.front().x, shape.samples.back().x);
     const bool leftOk = part.first == 1 || from >= LineX(grid, part.first) - Tolerance;
-    const bool rightOk = part.last == grid.columns || to <= LineX(grid, part.last) + Tolerance;
+    const bool rightOk =
+        part.last == grid.counts.columns || to <= LineX(grid, part.last) + Tolerance;
     return leftOk && rightOk;
 }
 
@@ -96,37 +97,29 @@ void DrawShapes(const Picture& pic, const std::vector<const MomentShape*>& shape
 
 /// "Bays 1 to 4, column lines 1 to 5": the part's heading and picture name.
 std::string BaysOf(const DiagramPart& part) {
-    const std::string first = std::to_string(part.first), last = std::to_string(part.last);
+    const std::string first = WholeToText(part.first), last = WholeToText(part.last);
     if (part.last - part.first == 1) {
         return "Bay " + first + ", column lines " + first + " and " + last;
     }
-    return "Bays " + first + " to " + std::to_string(part.last - 1) + ", column lines " + first +
+    return "Bays " + first + " to " + WholeToText(part.last - 1) + ", column lines " + first +
            " to " + last;
 }
 
 void OpenPicture(std::string& out, const FrameModel& model, const DiagramPart& part, bool named) {
-    const LabelBox& v = part.view;
-    out += "<svg role=\"img\" aria-label=\"Moment diagram of ";
-    AppendEscaped(out, model.ProjectName);
+    std::string attributes = "role=\"img\" aria-label=\"Moment diagram of ";
+    AppendEscaped(attributes, model.ProjectName);
     if (named) {
-        out += ", ";
-        out += BaysOf(part);
+        attributes += ", ";
+        attributes += BaysOf(part);
     }
-    out += "\" viewBox=\"";
-    AppendCoordinate(out, v.left);
-    out.push_back(' ');
-    AppendCoordinate(out, v.top);
-    out.push_back(' ');
-    AppendCoordinate(out, v.right - v.left);
-    out.push_back(' ');
-    AppendCoordinate(out, v.bottom - v.top);
-    out += "\" width=\"";
-    AppendCoordinate(out, PicturePixels(v.right - v.left));
-    out += "\" height=\"";
-    AppendCoordinate(out, PicturePixels(v.bottom - v.top));
-    out += "\" style=\"font-size:";
-    AppendCoordinate(out, DiagramFontSize);
-    out += "px\">\n";
+    attributes.push_back('"');
+    std::string style = "font-size:";
+    AppendCoordinate(style, DiagramFontSize);
+    style += "px";
+    const Box& v = part.view;
+    AppendSvgOpen(out, attributes, v, PicturePixels(v.right - v.left),
+                  PicturePixels(v.bottom - v.top), style);
+    out.push_back('\n');
 }
 
 } // namespace
@@ -165,7 +158,8 @@ void AppendMomentDiagram(std::string& out, const FrameModel& model, const FrameC
             DrawShapes(pic, ShapesIn(cycle, part, grid), false);
         }
         for (const DiagramLabel& label : PartLabels(source, part, inPart)) {
-            AppendLabel(out, label.cls, label.at, label.anchor, label.text, label.upright);
+            AppendLabel(out, ClassOf(label.kind), label.at, label.anchor, label.text,
+                        label.upright);
         }
         out += "</svg>\n</div>\n";
     }

@@ -34,16 +34,11 @@ bool HasAny(const Cell& a, const Cell& b) {
 /// The beam of floor f, bay b: from its left joint j (member 2) to j + 1 (member 1).
 void AddBeam(std::vector<MomentShape>& shapes, const FrameModel& model, const FrameGrid& grid,
              const MemberTable& moments, int f, int b) {
-    const int j = BayLeftJoint(CountsOf(model), f, b);
+    const int j = BayLeftJoint(grid.counts, f, b);
     const Cell& left = moments[static_cast<std::size_t>(j)][2];
     const Cell& right = moments[static_cast<std::size_t>(j) + 1][1];
-    const int record = grid.recordOf(f, b);
-    if (!HasAny(left, right) && record == 0) {
-        return;
-    }
-    BayLoad unloaded;
-    unloaded.SpanL = 1;
-    const BayLoad& bay = record > 0 ? model.BayLoads[static_cast<std::size_t>(record)] : unloaded;
+    const int record = grid.records.recordOf(grid.counts, f, b);
+    const BayLoad& bay = model.BayLoads[static_cast<std::size_t>(record)];
     MomentShape shape{MomentShape::Kind::Beam, 0, 1, {}, left, right, record};
     const double x0 = grid.x[static_cast<std::size_t>(b)];
     const double width = grid.x[static_cast<std::size_t>(b) + 1] - x0;
@@ -61,10 +56,8 @@ void AddBeam(std::vector<MomentShape>& shapes, const FrameModel& model, const Fr
 /// 4) up to fN + i (member 3).
 void AddColumn(std::vector<MomentShape>& shapes, const FrameGrid& grid, const MemberTable& moments,
                int f, int i) {
-    const int joint = (f - 1) * grid.columns + i;
-    const auto bottom = static_cast<std::size_t>(joint);
-    const Cell& low = moments[bottom][4];
-    const Cell& high = moments[bottom + static_cast<std::size_t>(grid.columns)][3];
+    const Cell& low = moments[static_cast<std::size_t>(JointAt(grid.counts, f - 1, i))][4];
+    const Cell& high = moments[static_cast<std::size_t>(JointAt(grid.counts, f, i))][3];
     if (!HasAny(low, high)) {
         return;
     }
@@ -81,9 +74,8 @@ void AddColumn(std::vector<MomentShape>& shapes, const FrameGrid& grid, const Me
 void AddCantilevers(std::vector<MomentShape>& shapes, const FrameGrid& grid,
                     const MemberTable& moments, int f) {
     const double y = grid.y[static_cast<std::size_t>(f)];
-    const int firstJoint = f * grid.columns + 1;
-    const auto first = static_cast<std::size_t>(firstJoint);
-    const auto last = first + static_cast<std::size_t>(grid.columns) - 1;
+    const auto first = static_cast<std::size_t>(JointAt(grid.counts, f, 1));
+    const auto last = static_cast<std::size_t>(JointAt(grid.counts, f, grid.counts.columns));
     if (const Cell& m = moments[first][1]; !m.isEmpty()) {
         const double root = grid.x[1];
         MomentShape shape{MomentShape::Kind::Cantilever, 0, 1, {}, Cell(), m, 0};
@@ -103,11 +95,11 @@ void AddCantilevers(std::vector<MomentShape>& shapes, const FrameGrid& grid,
 std::vector<MomentShape> MomentShapes(const FrameModel& model, const FrameGrid& grid,
                                       const MemberTable& moments) {
     std::vector<MomentShape> shapes;
-    for (int f = 1; f <= grid.floors; ++f) {
-        for (int b = 1; b < grid.columns; ++b) {
+    for (int f = 1; f <= grid.counts.floors; ++f) {
+        for (int b = 1; b < grid.counts.columns; ++b) {
             AddBeam(shapes, model, grid, moments, f, b);
         }
-        for (int i = 1; i <= grid.columns; ++i) {
+        for (int i = 1; i <= grid.counts.columns; ++i) {
             AddColumn(shapes, grid, moments, f, i);
         }
         AddCantilevers(shapes, grid, moments, f);

@@ -94,10 +94,8 @@ HtmlTable& HtmlTable::numberIf(bool shown, double value) {
 }
 
 HtmlTable& HtmlTable::whole(int value) {
-    char buf[16];
-    const auto result = std::to_chars(buf, buf + sizeof buf, value);
     out_ += "<td>";
-    out_.append(buf, result.ptr);
+    out_ += WholeToText(value);
     out_ += "</td>";
     return *this;
 }

@@ -58,6 +58,29 @@ void AppendAttribute(std::string& out, std::string_view name, double value) {
 
 } // namespace
 
+void AppendSvgOpen(std::string& out, std::string_view attributes, const Box& view,
+                   double pixelsWide, double pixelsHigh, std::string_view style) {
+    out += "<svg ";
+    out += attributes;
+    out += " viewBox=\"";
+    AppendCoordinate(out, view.left);
+    out.push_back(' ');
+    AppendCoordinate(out, view.top);
+    out.push_back(' ');
+    AppendCoordinate(out, view.right - view.left);
+    out.push_back(' ');
+    AppendCoordinate(out, view.bottom - view.top);
+    out.push_back('"');
+    AppendAttribute(out, "width", pixelsWide);
+    AppendAttribute(out, "height", pixelsHigh);
+    if (!style.empty()) {
+        out += " style=\"";
+        out += style;
+        out.push_back('"');
+    }
+    out.push_back('>');
+}
+
 void AppendPolygon(std::string& out, std::string_view cls, const std::vector<Point>& points) {
     AppendPoints(out, "polygon", cls, points);
 }

@@ -43,3 +43,14 @@ BayRecordTable BayRecordsOf(const FrameModel& model) {
     }
     return table;
 }
+
+bool BayRecordTable::describesEveryBay(const FrameCounts& counts) const {
+    for (int f = 1; f <= counts.floors; ++f) {
+        for (int b = 1; b < counts.columns; ++b) {
+            if (recordOf(counts, f, b) == 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}

@@ -36,6 +36,8 @@ struct BayRecordTable {
     int recordOf(const FrameCounts& counts, int f, int b) const {
         return recordOfBay(BayLeftJoint(counts, f, b));
     }
+    /// Whether every bay of floors 1..F has a record, as in an analysed frame.
+    bool describesEveryBay(const FrameCounts& counts) const;
 };
 
 /// The table of a set-up model, built once per calculation.

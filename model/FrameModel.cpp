@@ -30,8 +30,12 @@ int FloorOfJoint(const FrameModel& model, int joint) {
     return 0;
 }
 
+int JointAt(const FrameCounts& counts, int level, int line) {
+    return level * counts.columns + line;
+}
+
 int BayLeftJoint(const FrameCounts& counts, int floor, int bay) {
-    return floor * counts.columns + bay;
+    return JointAt(counts, floor, bay);
 }
 
 int BayLeftJoint(const FrameModel& model, const BayLoad& bay) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 /// Table bounds of the frame model. Every table is sized from these three
@@ -12,8 +13,8 @@ inline constexpr int MaxFloor = 6;    ///< floors 0 (the base) .. 6
 inline constexpr int MaxJoint = 200;  ///< joints 0 .. 200, base level included
 inline constexpr int MaxBay = 100;    ///< bay records 0 .. 100 (record 0 unused)
 inline constexpr int MemberCount = 4; ///< members 1 .. 4 per joint
-inline constexpr int FirstInt16 = -32768;
-inline constexpr int LastInt16 = 32767;
+inline constexpr int FirstInt16 = std::numeric_limits<std::int16_t>::min(); ///< -32768
+inline constexpr int LastInt16 = std::numeric_limits<std::int16_t>::max();  ///< 32767
 
 /// First and last joint of one floor, 16-bit whole numbers; (0, 0) when unused.
 struct FloorRange {
@@ -107,9 +108,24 @@ struct FrameCounts {
 
 FrameCounts CountsOf(const FrameModel& model);
 
-/// Left end joint of bay b of floor f: f × ColumnsPerFloor + b. The right end is
+/// The joint at level `level` (0, the base, .. FloorCount) on column line `line`
+/// (1 .. ColumnsPerFloor, from the left): level × ColumnsPerFloor + line. May lie
+/// outside the tables for impossible numbers; callers check.
+int JointAt(const FrameCounts& counts, int level, int line);
+
+/// Left end joint of bay b of floor f: the joint at level f on column line b. The right end is
 /// one more. May lie outside the tables for impossible numbers; callers check.
 int BayLeftJoint(const FrameCounts& counts, int floor, int bay);
 
 /// Left end joint of the bay that a record names (FloorNo, BayNo).
 int BayLeftJoint(const FrameModel& model, const BayLoad& bay);
+
+/// Whether joint j, of the floor `floor`, carries a cantilever as member 1 (at the
+/// floor's first joint) or member 2 (at its last): a non-zero M1 or M2 where the
+/// joint has no beam. A load term of 0, stored or empty, is no cantilever, so its
+/// end moment stays empty as at every other member the joint lacks.
+inline bool HasCantilever(const FrameModel& model, const FloorRange& floor, int j, int member) {
+    const Cell& loadTerm = member == 1 ? model.M1[j] : model.M2[j];
+    const int freeEnd = member == 1 ? floor.First : floor.Last;
+    return j == freeEnd && loadTerm != 0;
+}

@@ -38,7 +38,7 @@ bool IsDeviceName(std::string_view name) {
 // be written on, or copied to, a Windows disk or share.
 std::optional<std::string> CheckProjectName(std::string_view name) {
     if (name.empty()) {
-        return "Enter a project name: it names the four report files.";
+        return "Enter a project name: it names the five files the calculation writes.";
     }
     for (char c : name) {
         const auto byte = static_cast<unsigned char>(c);
@@ -70,7 +70,7 @@ std::optional<std::string> CheckProjectName(std::string_view name) {
     if (name.size() > MaxNameBytes) {
         return "The project name is too long to become part of the report file names: at "
                "most " +
-               std::to_string(MaxNameBytes) +
+               WholeToText(MaxNameBytes) +
                " characters are allowed (a letter outside A to Z may count as two or more).";
     }
     return std::nullopt;
@@ -94,7 +94,8 @@ std::optional<std::string> CheckCounts(std::string_view floorsText, std::string_
                "can store.";
     }
     if (!IsWholeInRange(*floors, 1, MaxFloor)) {
-        return "The number of floors must be a whole number from 1 to 6.";
+        return "The number of floors must be a whole number from 1 to " + WholeToText(MaxFloor) +
+               ".";
     }
     if (*columns == 1) {
         return "A frame of one column has no beams and no bays: the number of columns in each "
@@ -110,15 +111,19 @@ std::optional<std::string> CheckCounts(std::string_view floorsText, std::string_
                                      ? NumberToText(joints) + " joints"
                                      : NumberToText(*columns) + " columns on each of " +
                                            NumberToText(*floors + 1) + " levels";
-        return "The frame would have " + many +
-               " including the base, but at most 200 joints are allowed: the number of columns "
-               "times the number of floors plus one must not exceed 200.";
+        return "The frame would have " + many + " including the base, but at most " +
+               WholeToText(MaxJoint) +
+               " joints are allowed: the number of columns times the number of floors plus one "
+               "must not exceed " +
+               WholeToText(MaxJoint) + ".";
     }
     const double bays = *floors * (*columns - 1);
     if (bays > MaxBay) {
-        return "The frame would have " + NumberToText(bays) +
-               " bays, but at most 100 are allowed: the number of floors times the number of "
-               "columns less one must not exceed 100.";
+        return "The frame would have " + NumberToText(bays) + " bays, but at most " +
+               WholeToText(MaxBay) +
+               " are allowed: the number of floors times the number of columns less one must not "
+               "exceed " +
+               WholeToText(MaxBay) + ".";
     }
     counts = {*floors, *columns};
     return std::nullopt;

@@ -1,6 +1,7 @@
 #include "model/NumberText.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -259,6 +260,12 @@ void AppendNumber(std::string& out, double value, int digits) {
     }
 }
 
+std::string WholeToText(long long value) {
+    std::array<char, 24> digits{};
+    char* end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    return {digits.data(), end};
+}
+
 std::string NumberToText(double value) {
     std::string text;
     AppendNumber(text, value);
@@ -291,7 +298,8 @@ std::optional<std::int16_t> TextToInt16(std::string_view text) {
     if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
         rounded = whole + 1.0;
     }
-    if (rounded < -32768.0 || rounded > 32767.0) {
+    if (rounded < std::numeric_limits<std::int16_t>::min() ||
+        rounded > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;
     }
     return static_cast<std::int16_t>(rounded);

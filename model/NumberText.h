@@ -40,6 +40,9 @@ std::string NumberToText(const Cell& cell);
 std::string NumberToText(double value, int digits);
 std::string NumberToText(const Cell& cell, int digits);
 
+/// A whole number as the boxes, reports and page write it: "12", "-3", "0".
+std::string WholeToText(long long value);
+
 /// TextToNumber rounded to the nearest whole number, ties to the even one
 /// ('2.5' is 2, '3.5' is 4). No value when the text is beyond the range of a
 /// double or the result lies outside -32768 .. 32767.

@@ -7,17 +7,6 @@
 
 namespace {
 
-// Sums that statics makes 0 print as 0 when they are below this share of the
-// largest end moment: what is left is rounding, not a force.
-constexpr double RoundingShare = 1e-9;
-
-/// The size below which a sum of end moments is rounding: a share of the largest
-/// exact end moment, or of the one cycle's when there is no exact solution.
-double RoundingLevel(const FrameCheck& check) {
-    return RoundingShare *
-           LargestEndMoment(check.exact.solved ? check.exact.endMoments : check.oneCycle);
-}
-
 /// A sum as the page prints it: 0 when it is rounding, an empty cell when empty.
 Cell SumShown(const Cell& sum, double roundingLevel) {
     if (sum.isEmpty()) {
@@ -58,28 +47,18 @@ std::vector<EndMomentRow> EndMomentRows(const FrameModel& model, const FrameChec
 } // namespace
 
 void AppendEndMomentTable(std::string& out, const FrameModel& model, const FrameCheck& check) {
-    const std::vector<EndMomentRow> rows = EndMomentRows(model, check);
-    double largestExact = 0, largestDifference = 0;
-    std::size_t marked = rows.size();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        largestExact = std::max(largestExact, std::fabs(rows[r].exact.value()));
-        if (std::fabs(rows[r].difference.value()) > largestDifference) {
-            largestDifference = std::fabs(rows[r].difference.value());
-            marked = r;
-        }
-    }
+    const EndMomentDifference& d = check.oneCycleDifference;
     HtmlTable table(out, "end-moments",
                     {"joint", "member", "one cycle, before balance, kN·m",
                      "one cycle, corrected, kN·m", "exact, kN·m",
                      "difference (one cycle − exact), kN·m", "% of the largest exact end moment",
                      "mark"});
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const EndMomentRow& row = rows[r];
-        table.row(r == marked ? "largest" : "").whole(row.joint).whole(row.member);
+    for (const EndMomentRow& row : EndMomentRows(model, check)) {
+        const bool marked = row.joint == d.joint && row.member == d.member;
+        table.row(marked ? "largest" : "").whole(row.joint).whole(row.member);
         table.number(row.before).number(row.cycle).number(row.exact).number(row.difference);
-        table.numberIf(!row.difference.isEmpty() && largestExact > 0,
-                       row.difference.value() / largestExact * 100);
-        table.text(r == marked ? "largest" : "");
+        table.numberIf(!row.difference.isEmpty(), d.shareOf(row.difference.value()) * 100);
+        table.text(marked ? "largest" : "");
     }
 }
 
@@ -88,7 +67,7 @@ void AppendStoreyTable(std::string& out, const FrameModel& model, const FrameChe
         out, "storeys",
         {"storey", "Σ column end moments, one cycle, kN·m", "Σ column end moments, exact, kN·m"});
     const int floors = CountsOf(model).floors;
-    const double rounding = RoundingLevel(check);
+    const double rounding = check.roundingLevel;
     for (int f = 1; f <= floors; ++f) {
         const auto s = static_cast<std::size_t>(f);
         table.row().whole(f).number(SumShown(check.storeys.oneCycle[s], rounding));
@@ -101,7 +80,7 @@ void AppendJointTable(std::string& out, const FrameModel& model, const FrameChec
                     {"joint", "unbalance before the balance, kN·m", "Σ after the balance, kN·m",
                      "Σ exact, kN·m"});
     const FrameCounts counts = CountsOf(model);
-    const double rounding = RoundingLevel(check);
+    const double rounding = check.roundingLevel;
     for (int j = counts.columns + 1; j <= counts.lastJoint; ++j) {
         const auto at = static_cast<std::size_t>(j);
         table.row().whole(j).number(SumShown(check.jointSumBefore[at], rounding));

@@ -57,7 +57,7 @@ void AppendHead(std::string& out, const FrameModel& model) {
 
 /// "1 floor", "4 floors".
 std::string Count(int count, const char* one, const char* many) {
-    return std::to_string(count) + ' ' + (count == 1 ? one : many);
+    return WholeToText(count) + ' ' + (count == 1 ? one : many);
 }
 
 /// What makes the page's numbers describe no real frame, or the one cycle
@@ -70,14 +70,14 @@ std::vector<std::string> Warnings(const FrameCheck& check) {
                            "solution are empty.");
     }
     if (const auto& k = check.negative) {
-        warnings.push_back("A stiffness is negative: k" + NumberToText(k->member) + " = " +
+        warnings.push_back("A stiffness is negative: k" + WholeToText(k->member) + " = " +
                            NumberToText(k->k, PageDigits) + " at joint " + NumberToText(k->joint) +
                            " (the first one). A negative stiffness describes no real member, so "
                            "neither the one cycle nor the exact solution describes a real frame.");
     }
     if (check.convergence.outcome == Convergence::Outcome::Diverged) {
         warnings.push_back("Repeated, the cycles diverge: by cycle " +
-                           NumberToText(check.convergence.lastCycle()) +
+                           WholeToText(check.convergence.lastCycle()) +
                            " they have run away from the exact solution, so the one cycle of the "
                            "reports approximates nothing.");
     }
@@ -101,10 +101,10 @@ void AppendIntroduction(std::string& out, const FrameModel& model, const FrameCh
     AppendParagraph(out, Count(counts.floors, "floor", "floors") + ", " +
                              Count(counts.columns, "column", "columns") + " per floor, " +
                              Count(counts.columns - 1, "bay", "bays") + " per floor; joints " +
-                             std::to_string(counts.columns + 1) + " to " +
-                             std::to_string(counts.lastJoint) +
-                             " on the floors, base joints 1 to " + std::to_string(counts.columns) +
-                             "; " + Count(counts.totalBays, "bay record", "bay records") + ".");
+                             WholeToText(counts.columns + 1) + " to " +
+                             WholeToText(counts.lastJoint) + " on the floors, base joints 1 to " +
+                             WholeToText(counts.columns) + "; " +
+                             Count(counts.totalBays, "bay record", "bay records") + ".");
     AppendParagraph(out, "Units as on the panels: loads in kN and kN/m, spans and positions in m, "
                          "moments in kN·m.");
     AppendParagraph(out, "Member-end moments act on the member end and are clockwise positive. "
@@ -135,8 +135,8 @@ std::string DifferingBays(const FrameCheck& check) {
     std::string list;
     for (const BayCheck& bay : check.bays) {
         if (bay.mismatch) {
-            list += (list.empty() ? "" : ", ") + std::string("record ") + NumberToText(bay.record) +
-                    " (floor " + NumberToText(bay.floor) + ", bay " + NumberToText(bay.bay) + ")";
+            list += (list.empty() ? "" : ", ") + std::string("record ") + WholeToText(bay.record) +
+                    " (floor " + WholeToText(bay.floor) + ", bay " + WholeToText(bay.bay) + ")";
         }
     }
     return list;

@@ -261,7 +261,9 @@ bool Form1::refuseUnstorable(std::initializer_list<EntryBox*> wholeBoxes,
     for (EntryBox* box : wholeBoxes) {
         if (!TextToInt16(Typed(box))) {
             return refuse(box, QStringLiteral(" holds a number the program cannot store: floor "
-                                              "and bay numbers lie between -32768 and 32767."));
+                                              "and bay numbers lie between %1 and %2.")
+                                   .arg(FirstInt16)
+                                   .arg(LastInt16));
         }
     }
     for (EntryBox* box : numberBoxes) {

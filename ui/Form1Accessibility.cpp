@@ -1,3 +1,5 @@
+#include "model/FrameModel.h"
+#include "model/NumberText.h"
 #include "ui/EntryBox.h"
 #include "ui/Form1.h"
 
@@ -6,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <initializer_list>
+#include <string>
 
 // What a screen reader says of each panel and control. The captions on screen are
 // terse and repeat from panel to panel (two "D&ONE", two "<--  &BACK", "K1 ="), so
@@ -18,13 +21,13 @@ namespace {
 struct Described {
     QWidget* control;
     const char* name;
-    const char* description;
+    std::string description;
 };
 
 void Describe(std::initializer_list<Described> rows) {
     for (const Described& row : rows) {
         row.control->setAccessibleName(QString::fromUtf8(row.name));
-        row.control->setAccessibleDescription(QString::fromUtf8(row.description));
+        row.control->setAccessibleDescription(QString::fromUtf8(row.description.c_str()));
     }
 }
 
@@ -38,7 +41,8 @@ void Form1::describeSetupPanel() {
         {Text7, "Project name",
          "Project name: it names the five files the calculation writes; letters a to z are "
          "raised to capitals"},
-        {Text11, "Number of floors", "Number of floors above the fixed base, 1 to 6"},
+        {Text11, "Number of floors",
+         "Number of floors above the fixed base, 1 to " + WholeToText(MaxFloor)},
         {Text12, "Columns per floor",
          "Number of columns in each floor, at least 2; the joints are numbered floor by floor "
          "from the left, the base joints first"},

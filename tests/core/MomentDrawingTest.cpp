@@ -32,13 +32,13 @@ double Number(const std::string& text) {
 
 struct DrawnText {
     std::string cls, text;
-    LabelBox box; ///< 0.6 of the font size wide per character, as high as the font
+    Box box; ///< 0.6 of the font size wide per character, as high as the font
     double fontSize = 0;
 };
 
 /// One picture of the drawing: its view in its own units, printed width and texts.
 struct DrawnPart {
-    LabelBox view;
+    Box view;
     double pixelsWide = 0;
     std::vector<DrawnText> texts;
 };
@@ -69,8 +69,8 @@ DrawnText ReadText(const std::string& element, const std::string& sheet, double 
     const double up = 0.8 * t.fontSize, down = 0.2 * t.fontSize;
     // Turned upright about its anchor, the baseline runs up and the ascent lies left.
     t.box = tag.find(" transform=") != std::string::npos
-                ? LabelBox{x - up, y - from - length, x + down, y - from}
-                : LabelBox{x + from, y - up, x + from + length, y + down};
+                ? Box{x - up, y - from - length, x + down, y - from}
+                : Box{x + from, y - up, x + from + length, y + down};
     return t;
 }
 
