@@ -210,6 +210,12 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
         EXPECT_EQ(check.exact.solved, c.why == nullptr) << c.name;
         EXPECT_NE(check.exact.whyNot.find(c.why ? c.why : ""), std::string::npos) << c.name;
         EXPECT_EQ(check.convergence.outcome, c.outcome) << c.name;
+        if (std::string_view(c.name) == "running away") {
+            // Told by its size, 1e100 times the largest exact moment, cycles before
+            // its numbers leave the range of doubles.
+            EXPECT_TRUE(std::isfinite(check.convergence.shares.back()));
+            EXPECT_GT(check.convergence.shares.back(), 1e90);
+        }
         EXPECT_EQ(check.forces.bases.size(), c.why ? 0u : 2u) << c.name;
         // The page says each warning that holds once, at its top: a negative stiffness
         // whether or not the frame solves.
@@ -224,15 +230,6 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
             EXPECT_EQ(page.find(warning, at + 1), std::string::npos) << c.name << ": " << warning;
         }
     }
-}
-
-// A run-away is told by its size, 1e100 times the largest exact moment, cycles
-// before its numbers leave the range of doubles.
-TEST(FrameCheck, ARunawayIsCaughtWhileItsNumbersAreFinite) {
-    const Convergence run = Checked(Portal(-1.5, -1.5)).convergence;
-    ASSERT_EQ(run.outcome, Convergence::Outcome::Diverged);
-    EXPECT_TRUE(std::isfinite(run.shares.back()));
-    EXPECT_GT(run.shares.back(), 1e90);
 }
 
 /// A hand calculation's table: each joint's rotation moment and each storey's

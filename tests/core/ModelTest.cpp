@@ -61,6 +61,24 @@ TEST(NumberText, ConversionsUnderTheCAndAGermanLocale) {
     std::setlocale(LC_ALL, previous.c_str());
 }
 
+TEST(NumberText, PageNumbersHaveSixSignificantDigitsInTheReportsForm) {
+    const std::pair<double, const char*> rows[] = {{1234567, "1.23457E+06"},
+                                                   {999999.5, "1E+06"},
+                                                   {999999, "999999"},
+                                                   {123456.5, "123456"},
+                                                   {-0.0, "0"},
+                                                   {0.000123456789, "0.000123457"},
+                                                   {0.00001, "1E-05"},
+                                                   {-2.5e-7, "-2.5E-07"},
+
+                                                   {5e-324, "4.94066E-324"},
+                                                   {1.7976931348623157e308, "1.79769E+308"}};
+    for (const auto& [value, text] : rows) {
+        EXPECT_EQ(NumberToText(value, PageDigits), text) << text;
+    }
+    EXPECT_EQ(NumberToText(Cell(), PageDigits), "");
+}
+
 // Name, floors and columns as typed, and the part of the message that states the rule.
 const std::array<std::string, 4> RefusedRows[] = {
     {"A", "", "3", "Incomplete Data"},
@@ -76,7 +94,19 @@ const std::array<std::string, 4> RefusedRows[] = {
     {"../../x", "2", "3", "'/'"}, // would write outside the report folder
     {"A\\B", "2", "3", "'\\'"},
     {"A\tB", "2", "3", "control characters"},
-    {std::string(234, 'A'), "2", "3", "at most 233"}}; // c:\velmora\ + name + suffix fits 259
+    {std::string(234, 'A'), "2", "3", "at most 233"}, // c:\velmora\ + name + suffix fits 259
+    // Windows device names open a device, not a file, with any suffix and with the
+    // blanks before the dot left out; a name ending in a dot or blank loses it; and
+    // the characters Windows keeps for itself. Refused on every system alike.
+    {"con ", "1", "2", "cannot be CON"},
+    {"Aux.2024", "1", "2", "cannot be CON"},
+    {"lpt9 .x", "1", "2", "cannot be CON"},
+    {"COM1", "1", "2", "cannot be CON"},
+    {"A.", "1", "2", "cannot end in"},
+    {". ", "1", "2", "cannot end in"},
+    {"<", "1", "2", "cannot contain any of < > :"},
+    {"\"", "1", "2", "cannot contain any of < > :"},
+    {"*", "1", "2", "cannot contain any of < > :"}};
 
 TEST(FrameSetup, RefusesEachBadSetupWithItsOwnMessageAndLeavesTheModelAlone) {
     for (const auto& [name, floors, columns, message] : RefusedRows) {

@@ -13,28 +13,11 @@
 
 namespace {
 
-// Refused names and the start of their refusal. The device names make at least the
-// report name + ".txt" open a device, not a file; Windows leaves the blanks before
-// the dot out of the device name.
-const std::pair<const char*, std::vector<std::string>> Refusals[] = {
-    {"The project name cannot be CON",
-     {"CON", "con ", "Aux.2024", "nUl", "PRN", "COM1", "lpt9 .x"}},
-    {"The project name cannot end in", {"A.", "A ", ". "}},
-    {"The project name cannot contain any of < > :", {"<", ">", ":", "\"", "|", "?", "*"}}};
-
-TEST(WindowsNames, RefusedAtSetupOnEverySystem) {
-    for (const auto& [refusal, names] : Refusals) {
-        for (const std::string& name : names) {
-            EXPECT_TRUE(CheckSetup(name, "1", "2").value_or("").starts_with(refusal)) << name;
-        }
-    }
-    EXPECT_EQ(CheckSetup(std::string(233, 'N'), "1", "2"), std::nullopt);
-}
-
 TEST(WindowsNames, AcceptedNamesGiveReportsOfExactlyThatName) {
     // Names that only look like a device name or a dropped end.
-    for (const std::string name :
-         {"CON-x", "COM10", "LPT0", "COMA", "NULL", " AUX", "A.B", "A B", "B\xC3\xBCro"}) {
+    for (const std::string& name :
+         std::initializer_list<std::string>{"CON-x", "COM10", "LPT0", "COMA", "NULL", " AUX", "A.B",
+                                            "A B", "B\xC3\xBCro", std::string(233, 'N')}) {
         SCOPED_TRACE("'" + name + "'");
         ASSERT_EQ(CheckSetup(name, "1", "2"), std::nullopt);
         TempDir folder;

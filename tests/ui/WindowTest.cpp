@@ -282,13 +282,10 @@ private slots:
         driver.click("Command9");
         driver.click("Command2");
         QTRY_COMPARE(driver.endRequests, 1);
-        QCOMPARE(driver.errors,
-                 QStringList({"The beam from joint 4 to joint 5 has k2 = 2 at joint 4 but k1 = 2.5 "
-                              "at joint 5: a member has one stiffness; make them equal on the "
-                              "joint panel.",
-                              "Bay records 1 and 2 both describe bay 1 of floor 1: a bay has one "
-                              "record; change the floor or bay of one of them on the bay-load "
-                              "panel (bay 2 of floor 1 has none yet)."}));
+        // The messages themselves are the core's, asserted where they are made.
+        QCOMPARE(driver.errors.size(), 2);
+        QVERIFY(driver.errors[0].startsWith("The beam from joint 4 to joint 5"));
+        QVERIFY(driver.errors[1].startsWith("Bay records 1 and 2 both describe bay 1"));
         QCOMPARE(driver.opened.size(), std::size_t(5));
         QCOMPARE(driver.model().M1[5].value(), -10.0);
     }
@@ -296,21 +293,40 @@ private slots:
     // "D&ONE" refuses a number it cannot store (K2 beyond a double, a floor above
     // 32767), names the box by its label and stores nothing; the box keeps its text.
     // The joint panel's "D&ONE" is pressed with Enter, which clicks a focused button.
-    void unstorableNumberIsRefusedByItsLabel() {
-        const std::array<QString, 4> rows[] = {{"Text2", "1E400", "K2 =", "\t\t\t\t\t\r"},
-                                               {"Text14", "32767.5", "FLOOR :-", ""}};
-        for (const auto& [box, typed, label, press] : rows) {
-            FormDriver driver;
-            driver.setUp("B", "2", "3");
-            driver.typeAll(JointBoxes + RecordBoxes, QStringList(13, QStringLiteral("5")));
-            driver.typeAll({box}, {typed});
-            press.isEmpty() ? driver.click("Command9") : driver.keys(press);
-            QCOMPARE(driver.errors.size(), 1);
-            QVERIFY2(driver.errors.front().startsWith(label + ' '), qPrintable(driver.errors[0]));
-            QVERIFY(driver.model().K[4][1].isEmpty() && driver.model().BayLoads[1].SpanL == 0);
-            QCOMPARE(driver.text(box), typed);
-        }
+    void unstorableNumberIsRefusedByItsLabel_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("press"); // keys, or empty to click the bay panel's D&ONE
+        QTest::newRow("K2 beyond a double") << "Text2"
+                                            << "1E400"
+                                            << "K2 ="
+                                            << "\t\t\t\t\t\r";
+        QTest::newRow("floor above 32767") << "Text14"
+                                           << "32767.5"
+                                           << "FLOOR :-"
+                                           << "";
+        QTest::newRow("floor below -32768") << "Text14"
+                                            << "-32768.6"
+                                            << "FLOOR :-"
+                                            << "";
     }
+    void unstorableNumberIsRefusedByItsLabel() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, label);
+        QFETCH(QString, press);
+        FormDriver driver;
+        driver.setUp("B", "2", "3");
+        driver.typeAll(JointBoxes + RecordBoxes, QStringList(13, QStringLiteral("5")));
+        driver.typeAll({box}, {typed});
+        press.isEmpty() ? driver.click("Command9") : driver.keys(press);
+        QCOMPARE(driver.errors.size(), 1);
+        QVERIFY2(driver.errors.front().startsWith(label + ' '), qPrintable(driver.errors[0]));
+        QVERIFY(driver.model().K[4][1].isEmpty() && driver.model().BayLoads[1].SpanL == 0);
+        QCOMPARE(driver.text(box), typed);
+    }
+
     // A screen reader tells each panel by its name and each box and button by a name
     // unique in the window (the two "D&ONE" are "Store this joint" and "Store this bay
     // record"), with a description, unique in its panel, that names the unit of the
