@@ -15,7 +15,7 @@ declare -A allowed=(
     [markup]="model markup"
     [drawing]="model analysis check markup drawing"
     [page]="model analysis check markup drawing page"
-    [report]="model analysis report"
+    [report]="model report"
     [calculate]="model analysis check markup drawing page report calculate"
     [ui]="model analysis check markup drawing page report calculate ui"
 )
