@@ -11,6 +11,36 @@ namespace {
 // reached, and its last two.
 constexpr int ShortRun = 12;
 constexpr int FirstShown = 10;
+// The rotations table shows cycles 0..4 and the last.
+constexpr int RotationCyclesShown = 5;
+
+/// The first row of the cycles table within `share`, counting rows as the table
+/// lists them: cycle 1 before the balance is row 0, cycle 1 after it row 1,
+/// cycle c ≥ 2 row c. −1 when no row is.
+int FirstRowWithin(const Convergence& convergence, double share) {
+    const std::vector<double>& shares = convergence.shares;
+    for (std::size_t c = 0; c < shares.size(); ++c) {
+        if (shares[c] <= share) {
+            return static_cast<int>(c == 0 ? 0 : c + 1);
+        }
+        if (c == 0 && convergence.balancedShare <= share) {
+            return 1;
+        }
+    }
+    return -1;
+}
+
+/// The cycles whose rotation and storey moments the rotations table shows.
+std::vector<int> RotationCycles(const Convergence& c) {
+    const int last = static_cast<int>(c.states.size()) - 1;
+    std::vector<int> shown;
+    for (int cycle = 0; cycle <= last; ++cycle) {
+        if (cycle < RotationCyclesShown || cycle == last) {
+            shown.push_back(cycle);
+        }
+    }
+    return shown;
+}
 
 /// The cycles whose rows the table shows, 0 standing for an elided stretch.
 std::vector<int> ShownCycles(int last, int nearCycle) {
@@ -90,9 +120,10 @@ void AppendCycleTable(std::string& out, const FrameCheck& check) {
 }
 
 void AppendRotationTable(std::string& out, const FrameModel& model, const FrameCheck& check) {
-    const auto& kept = check.convergence.kept;
+    const std::vector<CycleState>& states = check.convergence.states;
+    const std::vector<int> shown = RotationCycles(check.convergence);
     std::vector<std::string> names = {"joint or storey"};
-    for (const auto& [cycle, state] : kept) {
+    for (int cycle : shown) {
         names.push_back("M(" + NumberToText(cycle) + "), kN·m");
     }
     names.emplace_back("exact φ or ψ, kN·m");
@@ -102,16 +133,16 @@ void AppendRotationTable(std::string& out, const FrameModel& model, const FrameC
     for (int j = counts.columns + 1; j <= counts.lastJoint; ++j) {
         const auto at = static_cast<std::size_t>(j);
         table.row().text(NumberToText(j));
-        for (const auto& [cycle, state] : kept) {
-            table.number(state.rotation[at]);
+        for (int cycle : shown) {
+            table.number(states[static_cast<std::size_t>(cycle)].rotation[at]);
         }
         table.numberIf(exact, check.exact.rotation[at]);
     }
     for (int f = 1; f <= counts.floors; ++f) {
         const auto at = static_cast<std::size_t>(f);
         table.row().text("storey " + NumberToText(f));
-        for (const auto& [cycle, state] : kept) {
-            table.number(state.storey[at]);
+        for (int cycle : shown) {
+            table.number(states[static_cast<std::size_t>(cycle)].storey[at]);
         }
         table.numberIf(exact, check.exact.storey[at]);
     }

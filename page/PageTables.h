@@ -18,8 +18,9 @@
 /// rest, and the last two.
 void AppendCycleTable(std::string& out, const FrameCheck& check);
 
-/// id "rotations": joint or storey, M(c) for each kept cycle c (rotation moments
-/// of the joints, storey moments of the storeys), exact φ or ψ.
+/// id "rotations": joint or storey, M(c) for each shown cycle c (rotation moments
+/// of the joints, storey moments of the storeys), exact φ or ψ: cycles 0..4 and
+/// the last.
 void AppendRotationTable(std::string& out, const FrameModel& model, const FrameCheck& check);
 
 /// id "end-moments": joint, member, one cycle before the balance (EndM), one
