@@ -74,7 +74,7 @@ Convergence TraceConvergence(const FrameModel& analysed, const ExactSolution& ex
         c.states.push_back(state);
         if (!d.finite || d.largestMoment > RunawayFactor * largest) {
             c.outcome = Convergence::Outcome::Diverged;
-        } else if (c.shares.back() <= CloseShare || (cycle == 1 && c.balancedShare <= CloseShare)) {
+        } else if (c.shares.back() <= CloseShare) {
             c.outcome = Convergence::Outcome::Reached;
         } else if (cycle < CycleLimit) {
             continue;

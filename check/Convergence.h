@@ -14,9 +14,10 @@
 /// forms them, before any balance; cycle 1 is also measured after the balance
 /// (CM), as the reports hold it.
 ///
-/// The cycles run until the first one within `CloseShare` (cycle 1 by either of
-/// its measures), at most CycleLimit, or until they run away: a value beyond the
-/// range of numbers or beyond 1e100 × the largest exact end moment.
+/// The cycles run until the sweep's own end moments are within `CloseShare`,
+/// whatever the balance makes of cycle 1; at most CycleLimit, or until they run
+/// away: a value beyond the range of numbers or beyond 1e100 × the largest exact
+/// end moment.
 struct Convergence {
     enum class Outcome { Reached, MoreThanLimit, Diverged, NotSolved } outcome = Outcome::NotSolved;
     /// shares[c − 1] for cycles c = 1..last, before the balance; the last one of a
