@@ -4,10 +4,10 @@
 #include "analysis/Analysis.h"
 #include "bench/BenchFrames.h"
 #include "check/FrameCheck.h"
-#include "model/NumberText.h"
 #include "drawing/DiagramLayout.h"
-#include "page/FramePage.h"
 #include "drawing/LabelPlacement.h"
+#include "model/NumberText.h"
+#include "page/FramePage.h"
 
 #include <algorithm>
 #include <cstdio>
