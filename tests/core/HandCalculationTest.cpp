@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -19,13 +20,9 @@ std::string PageOf(FrameModel& m) {
 }
 
 std::vector<std::vector<std::string>> TableOf(const std::string& page, const std::string& id) {
-    for (auto& [name, rows] : Tables(page)) {
-        if (name == id) {
-            return rows;
-        }
-    }
-    ADD_FAILURE() << "no table " << id;
-    return {};
+    const auto tables = Tables(page);
+    return std::map<std::string, std::vector<std::vector<std::string>>>(tables.begin(),
+                                                                        tables.end())[id];
 }
 
 double Read(const std::string& cell) {
@@ -71,22 +68,21 @@ TEST(HandCalculation, TheFactorsAreTheReportsAndTheSwayFactorsTheInputs) {
         const std::string page = PageOf(m);
         const std::string report = MainReportText(m);
         const int n = CountsOf(m).columns;
-        for (const auto& row : TableOf(page, "factors")) {
-            const int j = std::atoi(row[0].c_str());
-            if (j == 0) {
-                continue; // the header
-            }
+        const auto factors = TableOf(page, "factors");
+        ASSERT_EQ(factors.size(), static_cast<std::size_t>(CountsOf(m).lastJoint - n + 1));
+        for (int j = n + 1; j <= CountsOf(m).lastJoint; ++j) {
+            const auto& row = factors[static_cast<std::size_t>(j - n)];
             const char* names[] = {"Q =", "M(0) =", "Y1 =", "Y2 =", "Y3 =", "Y4 ="};
             for (std::size_t c = 0; c < std::size(names); ++c) {
                 EXPECT_EQ(row[c + 1], NumberToText(ReportValue(report, j, names[c]), PageDigits))
                     << m.ProjectName << " " << j << " " << names[c];
             }
-            const int first = (j - 1) / n * n + 1;
-            double storeyK = 0;
-            for (int i = first; i < first + n; ++i) {
+            double storeyK = 0; // floor f's k3, left to right
+            for (int i = (j - 1) / n * n + 1; i <= (j - 1) / n * n + n; ++i) {
                 storeyK += m.K[i][3];
             }
-            EXPECT_EQ(row[7], NumberToText(-1.5 * m.K[j][3] / storeyK, PageDigits)) << j;
+            EXPECT_EQ(row[0] + " " + row[7],
+                      std::to_string(j) + " " + NumberToText(-1.5 * m.K[j][3] / storeyK, 6));
         }
     }
 }
@@ -101,13 +97,12 @@ TEST(HandCalculation, MOneIsRedoneFromThePagesFactors) {
         const auto factors = TableOf(page, "factors");
         const auto rotations = TableOf(page, "rotations");
         const FrameCounts c = CountsOf(m);
-        auto moment = [&](int j, int cycle) { // 0 at a base
+        // Row j − N of the rotations; the storey rows follow, so storey f reads as
+        // "joint" last + f. 0 at a base.
+        auto moment = [&](int j, int cycle) {
             return j <= c.columns
                        ? 0
                        : Read(rotations[static_cast<std::size_t>(j - c.columns)][1 + cycle]);
-        };
-        auto storey0 = [&](int f) {
-            return Read(rotations[static_cast<std::size_t>(c.lastJoint - c.columns + f)][1]);
         };
         for (int j = c.columns + 1; j <= c.lastJoint; ++j) {
             const auto& row = factors[static_cast<std::size_t>(j - c.columns)];
@@ -118,9 +113,9 @@ TEST(HandCalculation, MOneIsRedoneFromThePagesFactors) {
                 sum = sum + y * (far + storey);
                 size += std::fabs(y) * (std::fabs(far) + std::fabs(storey));
             };
-            add(5, moment(j - c.columns, 1), storey0(f));
+            add(5, moment(j - c.columns, 1), moment(c.lastJoint + f, 0));
             if (f < c.floors) {
-                add(6, moment(j + c.columns, 0), storey0(f + 1));
+                add(6, moment(j + c.columns, 0), moment(c.lastJoint + f + 1, 0));
             }
             if (i + 1 < c.columns) {
                 add(4, moment(j + 1, 0), 0);
