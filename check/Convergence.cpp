@@ -48,23 +48,17 @@ double LargestDifference(const FrameEndMoments& cycle, const FrameEndMoments& ex
     return d.largestDifference;
 }
 
-void Keep(Convergence& c, int cycle, const CycleState& state) {
-    if (cycle < KeptCycles) {
-        c.kept.emplace_back(cycle, state);
-    }
-}
-
 } // namespace
 
 Convergence TraceConvergence(const FrameModel& analysed, const ExactSolution& exact,
                              const FrameEndMoments& oneCycle) {
     Convergence c;
     CycleState state = InitialCycleState(analysed);
-    Keep(c, 0, state);
+    c.states.push_back(state);
     if (!exact.solved) {
         // Nothing to measure against; the program's own cycle is still shown.
         RunCycle(analysed, state);
-        Keep(c, 1, state);
+        c.states.push_back(state);
         return c;
     }
     const double largest = LargestEndMoment(exact.endMoments);
@@ -77,31 +71,15 @@ Convergence TraceConvergence(const FrameModel& analysed, const ExactSolution& ex
         RunCycle(analysed, state);
         const Deviation d = DeviationOf(analysed, state, exact.endMoments);
         c.shares.push_back(d.largestDifference / scale);
-        Keep(c, cycle, state);
+        c.states.push_back(state);
         if (!d.finite || d.largestMoment > RunawayFactor * largest) {
             c.outcome = Convergence::Outcome::Diverged;
-        } else if (c.shares.back() <= CloseShare || (cycle == 1 && c.balancedShare <= CloseShare)) {
+        } else if (c.shares.back() <= CloseShare) {
             c.outcome = Convergence::Outcome::Reached;
         } else if (cycle < CycleLimit) {
             continue;
         }
-        if (cycle >= KeptCycles) {
-            c.kept.emplace_back(cycle, state);
-        }
         break;
     }
     return c;
-}
-
-int FirstRowWithin(const Convergence& convergence, double share) {
-    const std::vector<double>& shares = convergence.shares;
-    for (std::size_t c = 0; c < shares.size(); ++c) {
-        if (shares[c] <= share) {
-            return static_cast<int>(c == 0 ? 0 : c + 1);
-        }
-        if (c == 0 && convergence.balancedShare <= share) {
-            return 1;
-        }
-    }
-    return -1;
 }

@@ -14,18 +14,19 @@
 /// forms them, before any balance; cycle 1 is also measured after the balance
 /// (CM), as the reports hold it.
 ///
-/// The cycles run until the first one within `CloseShare` (cycle 1 by either of
-/// its measures), at most CycleLimit, or until they run away: a value beyond the
-/// range of numbers or beyond 1e100 × the largest exact end moment.
+/// The cycles run until the sweep's own end moments are within `CloseShare`,
+/// whatever the balance makes of cycle 1; at most CycleLimit, or until they run
+/// away: a value beyond the range of numbers or beyond 1e100 × the largest exact
+/// end moment.
 struct Convergence {
     enum class Outcome { Reached, MoreThanLimit, Diverged, NotSolved } outcome = Outcome::NotSolved;
     /// shares[c − 1] for cycles c = 1..last, before the balance; the last one of a
     /// run-away is not a number or is huge.
     std::vector<double> shares;
     double balancedShare = 0; ///< cycle 1 after the balance
-    /// The rotation and storey moments of cycles 0..KeptCycles − 1 that ran, and
-    /// of the last cycle when it is not among them, in order of cycle.
-    std::vector<std::pair<int, CycleState>> kept;
+    /// states[c]: the rotation and storey moments after cycle c, for every cycle
+    /// 0..last that ran (0 and 1 when nothing is measured).
+    std::vector<CycleState> states;
 
     int lastCycle() const { return static_cast<int>(shares.size()); }
 };
@@ -33,15 +34,9 @@ struct Convergence {
 inline constexpr int CycleLimit = 1000;
 inline constexpr double NearShare = 0.01;   ///< 1 %
 inline constexpr double CloseShare = 0.001; ///< 0.1 %
-inline constexpr int KeptCycles = 5;        ///< cycles 0..4 kept, then the last
 
 /// Repeats the cycle of an analysed model whose one cycle, balanced, is
 /// `oneCycle` (OneCycleEndMoments). NotSolved when `exact` is not solved: then
-/// nothing is measured and only cycles 0 and 1 are kept.
+/// nothing is measured and only cycles 0 and 1 are run.
 Convergence TraceConvergence(const FrameModel& analysed, const ExactSolution& exact,
                              const FrameEndMoments& oneCycle);
-
-/// The first row within `share`, counting rows as a table of the cycles lists
-/// them: cycle 1 before the balance is row 0, cycle 1 after it row 1, cycle c ≥ 2
-/// row c. −1 when no row is.
-int FirstRowWithin(const Convergence& convergence, double share);

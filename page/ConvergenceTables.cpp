@@ -7,10 +7,18 @@
 
 namespace {
 
-// A long run of cycles is shown by its first ones, the row where 1 % is first
+// A long run of cycles is shown by its first ones, the cycle where 1 % is first
 // reached, and its last two.
 constexpr int ShortRun = 12;
 constexpr int FirstShown = 10;
+
+// The rotations table shows every cycle of a run of up to 10, and of a longer
+// one cycles 0..7 and the last two: 11 columns of moments at most, so that it
+// fits the printed page.
+constexpr int RotationRun = 10;
+constexpr int RotationFirst = 7;
+
+const std::string Ellipsis = "\xE2\x80\xA6";
 
 /// The cycles whose rows the table shows, 0 standing for an elided stretch.
 std::vector<int> ShownCycles(int last, int nearCycle) {
@@ -26,20 +34,34 @@ std::vector<int> ShownCycles(int last, int nearCycle) {
     return shown;
 }
 
-/// "within 1 %", "within 0.1 %", both, or nothing, for table row `row`.
-std::string ReachedMark(int row, int nearRow, int closeRow) {
-    if (row == nearRow && row == closeRow) {
-        return "within 1 % and 0.1 %";
+/// The first cycle whose sweep is within `share`, before any balance; −1 when
+/// none is.
+int FirstCycleWithin(const Convergence& convergence, double share) {
+    const std::vector<double>& shares = convergence.shares;
+    for (std::size_t c = 0; c < shares.size(); ++c) {
+        if (shares[c] <= share) {
+            return static_cast<int>(c) + 1;
+        }
     }
-    if (row == nearRow) {
-        return "within 1 %";
-    }
-    return row == closeRow ? "within 0.1 %" : "";
+    return -1;
 }
 
-void AppendShareRow(HtmlTable& table, int cycle, std::string_view measure, double share,
-                    bool diverged, const std::string& mark) {
-    table.row(mark.empty() ? "" : "reached").whole(cycle).text(measure);
+/// "within 1 %", "within 0.1 %", both, or nothing, for a cycle that first comes
+/// within `near` or `close` of the exact end moments.
+std::string WithinMark(bool near, bool close) {
+    if (near && close) {
+        return "within 1 % and 0.1 %";
+    }
+    if (near) {
+        return "within 1 %";
+    }
+    return close ? "within 0.1 %" : "";
+}
+
+void AppendShareRow(HtmlTable& table, std::string_view rowClass, int cycle,
+                    std::string_view measure, double share, bool diverged,
+                    const std::string& mark) {
+    table.row(rowClass).whole(cycle).text(measure);
     if (diverged) {
         table.text("diverged");
     } else {
@@ -49,6 +71,18 @@ void AppendShareRow(HtmlTable& table, int cycle, std::string_view measure, doubl
 }
 
 } // namespace
+
+std::vector<int> ShownRotationCycles(int last) {
+    std::vector<int> shown;
+    for (int c = 0; c <= last; ++c) {
+        if (last <= RotationRun || c <= RotationFirst || c >= last - 1) {
+            shown.push_back(c);
+        } else if (shown.back() != -1) {
+            shown.push_back(-1);
+        }
+    }
+    return shown;
+}
 
 void AppendCycleTable(std::string& out, const FrameCheck& check) {
     const Convergence& c = check.convergence;
@@ -62,57 +96,64 @@ void AppendCycleTable(std::string& out, const FrameCheck& check) {
         table.text("no exact solution");
         return;
     }
-    const int nearRow = FirstRowWithin(c, NearShare);
-    const int closeRow = FirstRowWithin(c, CloseShare);
+    const int nearCycle = FirstCycleWithin(c, NearShare);
+    const int closeCycle = FirstCycleWithin(c, CloseShare);
     const int last = c.lastCycle();
     const bool diverged = c.outcome == Convergence::Outcome::Diverged;
-    // From cycle 2 on, a cycle's row number is the cycle's own.
-    for (int cycle : ShownCycles(last, nearRow)) {
+    for (int cycle : ShownCycles(last, nearCycle)) {
         if (cycle == 0) {
-            table.row().text("\xE2\x80\xA6").empty().empty().empty();
+            table.row().text(Ellipsis).empty().empty().empty();
             continue;
         }
         const double share = c.shares[static_cast<std::size_t>(cycle) - 1];
-        const bool runaway = diverged && cycle == last;
-        if (cycle == 1) {
-            AppendShareRow(table, 1, "before the balance", share, runaway,
-                           ReachedMark(0, nearRow, closeRow));
-            AppendShareRow(table, 1, "after the balance, as in the reports", c.balancedShare, false,
-                           ReachedMark(1, nearRow, closeRow));
-        } else {
-            AppendShareRow(table, cycle, "", share, runaway, ReachedMark(cycle, nearRow, closeRow));
-        }
+        const std::string mark = WithinMark(cycle == nearCycle, cycle == closeCycle);
+        AppendShareRow(table, mark.empty() ? "" : "reached", cycle,
+                       cycle == 1 ? "before the balance" : "", share, diverged && cycle == last,
+                       mark);
     }
     if (c.outcome == Convergence::Outcome::MoreThanLimit) {
-        table.row().empty().text("not within 0.1 % after " + NumberToText(CycleLimit) + " cycles");
+        table.row().empty().text("not within 0.1 % after " + WholeToText(CycleLimit) + " cycles");
         table.empty().empty();
     }
+    // Not a step of the cycles: cycle 2 sweeps on from cycle 1 before the balance.
+    AppendShareRow(table, "balance", 1,
+                   "after the balance, as in the reports: a one-off correction, not a cycle",
+                   c.balancedShare, false,
+                   WithinMark(c.balancedShare <= NearShare, c.balancedShare <= CloseShare));
 }
 
 void AppendRotationTable(std::string& out, const FrameModel& model, const FrameCheck& check) {
-    const auto& kept = check.convergence.kept;
+    const std::vector<CycleState>& states = check.convergence.states;
+    const std::vector<int> shown = ShownRotationCycles(static_cast<int>(states.size()) - 1);
     std::vector<std::string> names = {"joint or storey"};
-    for (const auto& [cycle, state] : kept) {
-        names.push_back("M(" + NumberToText(cycle) + "), kN·m");
+    for (int cycle : shown) {
+        names.push_back(cycle < 0 ? Ellipsis : "M(" + WholeToText(cycle) + "), kN·m");
     }
     names.emplace_back("exact φ or ψ, kN·m");
     HtmlTable table(out, "rotations", std::vector<std::string_view>(names.begin(), names.end()));
     const FrameCounts counts = CountsOf(model);
     const bool exact = check.exact.solved;
+    auto row = [&](const std::string& name, auto value, double exactValue) {
+        table.row().text(name);
+        for (int cycle : shown) {
+            if (cycle < 0) {
+                table.text(Ellipsis);
+            } else {
+                table.number(value(states[static_cast<std::size_t>(cycle)]));
+            }
+        }
+        table.numberIf(exact, exactValue);
+    };
     for (int j = counts.columns + 1; j <= counts.lastJoint; ++j) {
         const auto at = static_cast<std::size_t>(j);
-        table.row().text(NumberToText(j));
-        for (const auto& [cycle, state] : kept) {
-            table.number(state.rotation[at]);
-        }
-        table.numberIf(exact, check.exact.rotation[at]);
+        row(
+            WholeToText(j), [at](const CycleState& s) { return s.rotation[at]; },
+            check.exact.rotation[at]);
     }
     for (int f = 1; f <= counts.floors; ++f) {
         const auto at = static_cast<std::size_t>(f);
-        table.row().text("storey " + NumberToText(f));
-        for (const auto& [cycle, state] : kept) {
-            table.number(state.storey[at]);
-        }
-        table.numberIf(exact, check.exact.storey[at]);
+        row(
+            "storey " + WholeToText(f), [at](const CycleState& s) { return s.storey[at]; },
+            check.exact.storey[at]);
     }
 }

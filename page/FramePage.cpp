@@ -4,7 +4,9 @@
 #include "drawing/MomentDiagram.h"
 #include "markup/HtmlText.h"
 #include "model/NumberText.h"
+#include "page/HandCalculation.h"
 #include "page/PageTables.h"
+#include "page/PageText.h"
 
 #include <string>
 #include <string_view>
@@ -26,22 +28,11 @@ th,td{border:1px solid #999;padding:.15em .35em}
 th{background:#e8e8e8;font-weight:bold;text-align:center;vertical-align:bottom}
 td{text-align:right}
 tr.largest td,tr.reached td,tr.differs td{font-weight:bold;background:#fff1b8}
+tr.balance td{border-top:3px double #555;font-style:italic;background:#eef3fb}
 figure{margin:.5em 0}
 @page{size:A4;margin:12mm}
 @media print{body{margin:0;padding:0;max-width:none;font-size:10pt}table{font-size:7pt}h2,h2+p{break-after:avoid}tr,#cycles,#storeys,#bases{break-inside:avoid}}
 )";
-
-void AppendParagraph(std::string& out, std::string_view text) {
-    out += "<p>";
-    AppendEscaped(out, text);
-    out += "</p>\n";
-}
-
-void AppendHeading(std::string& out, std::string_view text) {
-    out += "<h2>";
-    AppendEscaped(out, text);
-    out += "</h2>\n";
-}
 
 void AppendHead(std::string& out, const FrameModel& model) {
     out += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n";
@@ -142,22 +133,35 @@ std::string DifferingBays(const FrameCheck& check) {
     return list;
 }
 
+void AppendHandCalculation(std::string& out, const FrameModel& model) {
+    AppendMethodSection(out);
+    AppendHeading(out, "Joint and sway factors");
+    AppendParagraph(out, "Each joint's factors as the main report prints them, and the sway "
+                         "factor of the column below it in its storey. A dash marks a pure "
+                         "number.");
+    AppendFactorTable(out, model);
+    AppendWorkedStep(out, model);
+}
+
 void AppendCycleSections(std::string& out, const FrameModel& model, const FrameCheck& check) {
     AppendHeading(out, "Convergence, cycle by cycle");
-    AppendParagraph(out, "A cycle is one sweep of the rotation moments, joint by joint from floor "
-                         "1 up, followed by new storey moments formed from the swept values. The "
-                         "program's reports hold cycle 1 after the balance (the corrected moments "
-                         "CM); the later cycles sweep on from the rotation moments before it. "
-                         "Each row gives the largest difference of any end moment, base ends and "
-                         "cantilevers included, from the exact one, as a share of the largest "
-                         "exact end moment.");
+    AppendParagraph(out, "The cycles of the method repeated, as a student tabulates them, until "
+                         "the sweep itself is within 0.1 %. Each row gives the largest difference "
+                         "of any end moment, base ends and cantilevers included, formed from "
+                         "that cycle's M and storey moments, from the exact one, as a share of "
+                         "the largest exact end moment. The last row, set apart, is cycle 1 "
+                         "after the balance, the corrected moments CM that the reports hold: a "
+                         "one-off correction, not a step of the iteration, which goes on from "
+                         "cycle 1 before it.");
     AppendCycleTable(out, check);
     AppendHeading(out, "Rotation and storey moments by cycle");
-    AppendParagraph(out, "Each joint's rotation moment and each storey's moment after each cycle, "
-                         "as a hand calculation tabulates them: M(0) with the storey moments (0) "
-                         "before the first sweep, M(1) with the storey moments (1) after it, as "
-                         "in the main report. The last column is the exact solution, φ and ψ, "
-                         "that the cycles approach.");
+    AppendParagraph(out, "Each joint's rotation moment M and each storey's moment after each "
+                         "cycle, as a hand calculation tabulates them: M(0) with the storey "
+                         "moments (0) at the start, M(1) with the storey moments (1) after the "
+                         "first sweep, as in the main report, and every later cycle up to the "
+                         "one within 0.1 % (of a run longer than 10 cycles, cycles 0 to 7 and "
+                         "the last two). The last column is the exact solution, φ and ψ, that "
+                         "the cycles approach.");
     AppendRotationTable(out, model, check);
 }
 
@@ -210,6 +214,7 @@ std::string FramePageText(const FrameModel& model, const FrameCheck& check) {
     AppendHead(out, model);
     AppendIntroduction(out, model, check);
     AppendDiagram(out, model, check);
+    AppendHandCalculation(out, model);
     AppendCheckSections(out, model, check);
     AppendHeading(out, "Input as typed");
     AppendInputTables(out, model);

@@ -10,9 +10,11 @@
 /// any other file, readable on screen and printed on A4. Lines end with LF.
 ///
 /// In order: the name, the counts, the units and the sign conventions; the
-/// moment diagram (AppendMomentDiagram); the tables "cycles", "end-moments",
-/// "storeys", "bays", "columns" and "bases" (PageTables.h); and the input as
-/// typed, "input-joints" and "input-bays". Every text from the input is
-/// escaped; numbers have 6 significant digits (NumberToText with PageDigits).
+/// moment diagram (AppendMomentDiagram); the method, the table "factors" and a
+/// worked step (HandCalculation.h); the tables "cycles", "rotations",
+/// "end-moments", "joints", "storeys", "bays", "columns" and "bases"
+/// (PageTables.h); and the input as typed, "input-joints" and "input-bays".
+/// Every text from the input is escaped; numbers have 6 significant digits
+/// (NumberToText with PageDigits), but the worked step's the reports' 15.
 /// Without an exact solution the page says why, and the exact columns are empty.
 std::string FramePageText(const FrameModel& model, const FrameCheck& check);

@@ -4,22 +4,29 @@
 #include "model/FrameModel.h"
 
 #include <string>
+#include <vector>
 
 // The tables of the frame page, each appended to `out` as HtmlTable writes it.
 // Where the frame has no exact solution every column that comes from it is
 // empty.
 
-/// id "cycles": cycle, end moments ("before the balance" / "after the balance,
-/// as in the reports" for cycle 1), the largest difference from the exact end
-/// moments in % of the largest exact one ("diverged" for a run-away cycle), mark
-/// ("within 1 %", "within 0.1 %" or both, on the first row within, which also
-/// has class "reached"). Up to the first cycle within 0.1 %; a run of more than
-/// 12 cycles shows cycles 1..10, the one that first reached 1 %, "…" for the
-/// rest, and the last two.
+/// id "cycles": cycle, end moments ("before the balance" for cycle 1), the
+/// largest difference of the sweep's end moments from the exact ones in % of the
+/// largest exact one ("diverged" for a run-away cycle), mark ("within 1 %",
+/// "within 0.1 %" or both, on the first cycle within, whose row also has class
+/// "reached"). Up to the first cycle whose sweep is within 0.1 %; a run of more
+/// than 12 cycles shows cycles 1..10, the one that first reached 1 %, "…" for the
+/// rest, and the last two. Last, set apart with class "balance", cycle 1 after
+/// the balance as the reports hold it, marked by the shares it is within.
 void AppendCycleTable(std::string& out, const FrameCheck& check);
 
-/// id "rotations": joint or storey, M(c) for each kept cycle c (rotation moments
-/// of the joints, storey moments of the storeys), exact φ or ψ.
+/// The cycles 0..`last` whose moments the rotations table shows, −1 standing
+/// for "…": all of them up to a last cycle of 10, else 0..7, −1, last − 1, last.
+std::vector<int> ShownRotationCycles(int last);
+
+/// id "rotations": joint or storey, M(c) for each shown cycle c (rotation moments
+/// of the joints, storey moments of the storeys) with a "…" column where cycles
+/// are left out, exact φ or ψ.
 void AppendRotationTable(std::string& out, const FrameModel& model, const FrameCheck& check);
 
 /// id "end-moments": joint, member, one cycle before the balance (EndM), one
