@@ -11,47 +11,31 @@ namespace {
 // away: a sweep that grows this far does not come back.
 constexpr double RunawayFactor = 1e100;
 
+/// One cycle's end moments against the exact ones, and whether they run away.
 struct Deviation {
-    double largestDifference = 0; ///< max |cycle − exact| over every end moment
-    double largestMoment = 0;     ///< max |cycle|
+    EndMomentDifference difference;
+    double largestMoment = 0; ///< max |cycle|
     bool finite = true;
 };
-
-void Compare(Deviation& d, double moment, double exact) {
-    d.finite = d.finite && std::isfinite(moment);
-    d.largestMoment = std::max(d.largestMoment, std::fabs(moment));
-    d.largestDifference = std::max(d.largestDifference, std::fabs(moment - exact));
-}
 
 /// The end moments of `state`, formed as the end-moment stage forms them, against
 /// the exact ones.
 Deviation DeviationOf(const FrameModel& model, const CycleState& state,
-                      const FrameEndMoments& exact) {
+                      const FrameEndMoments& exact, double largestExact) {
     Deviation d;
+    d.difference.largestExact = largestExact;
     VisitEndMoments(model, state.rotation, state.storey, [&d, &exact](int j, int m, double moment) {
-        Compare(d, moment, exact.moments[j][m].value());
+        d.finite = d.finite && std::isfinite(moment);
+        d.largestMoment = std::max(d.largestMoment, std::fabs(moment));
+        d.difference.add(j, m, moment, exact.moments[j][m].value());
     });
     return d;
-}
-
-/// The balanced one cycle against the exact end moments, entry by entry: both
-/// tables hold the same member ends.
-double LargestDifference(const FrameEndMoments& cycle, const FrameEndMoments& exact) {
-    Deviation d;
-    for (std::size_t j = 0; j < cycle.moments.size(); ++j) {
-        for (int m = 1; m <= MemberCount; ++m) {
-            if (!cycle.moments[j][m].isEmpty()) {
-                Compare(d, cycle.moments[j][m].value(), exact.moments[j][m].value());
-            }
-        }
-    }
-    return d.largestDifference;
 }
 
 } // namespace
 
 Convergence TraceConvergence(const FrameModel& analysed, const ExactSolution& exact,
-                             const FrameEndMoments& oneCycle) {
+                             const EndMomentDifference& oneCycle) {
     Convergence c;
     CycleState state = InitialCycleState(analysed);
     c.states.push_back(state);
@@ -61,16 +45,15 @@ Convergence TraceConvergence(const FrameModel& analysed, const ExactSolution& ex
         c.states.push_back(state);
         return c;
     }
-    const double largest = LargestEndMoment(exact.endMoments);
     // A frame without a moment is exact from the start; every share is then 0.
-    const double scale = largest > 0 ? largest : 1;
-    c.balancedShare = LargestDifference(oneCycle, exact.endMoments) / scale;
+    const double largest = oneCycle.largestExact;
+    c.balancedShare = oneCycle.share();
     c.outcome = Convergence::Outcome::MoreThanLimit;
     c.shares.reserve(16);
     for (int cycle = 1; cycle <= CycleLimit; ++cycle) {
         RunCycle(analysed, state);
-        const Deviation d = DeviationOf(analysed, state, exact.endMoments);
-        c.shares.push_back(d.largestDifference / scale);
+        const Deviation d = DeviationOf(analysed, state, exact.endMoments, largest);
+        c.shares.push_back(d.difference.share());
         c.states.push_back(state);
         if (!d.finite || d.largestMoment > RunawayFactor * largest) {
             c.outcome = Convergence::Outcome::Diverged;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "check/CycleState.h"
+#include "check/EndMomentDifference.h"
 #include "check/ExactSolution.h"
 #include "check/FrameEndMoments.h"
 #include "model/FrameModel.h"
@@ -36,7 +37,8 @@ inline constexpr double NearShare = 0.01;   ///< 1 %
 inline constexpr double CloseShare = 0.001; ///< 0.1 %
 
 /// Repeats the cycle of an analysed model whose one cycle, balanced, is
-/// `oneCycle` (OneCycleEndMoments). NotSolved when `exact` is not solved: then
-/// nothing is measured and only cycles 0 and 1 are run.
+/// `oneCycle` away from the exact solution (CompareEndMoments of
+/// OneCycleEndMoments). NotSolved when `exact` is not solved: then nothing is
+/// measured and only cycles 0 and 1 are kept.
 Convergence TraceConvergence(const FrameModel& analysed, const ExactSolution& exact,
-                             const FrameEndMoments& oneCycle);
+                             const EndMomentDifference& oneCycle);

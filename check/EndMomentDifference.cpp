@@ -1,8 +1,5 @@
 #include "check/EndMomentDifference.h"
 
-#include <algorithm>
-#include <cmath>
-
 EndMomentDifference CompareEndMoments(const FrameEndMoments& moments,
                                       const FrameEndMoments& exact) {
     EndMomentDifference d;
@@ -14,12 +11,7 @@ EndMomentDifference CompareEndMoments(const FrameEndMoments& moments,
             if (moment.isEmpty() || reference.isEmpty()) {
                 continue;
             }
-            const double difference = std::fabs(moment.value() - reference.value());
-            if (difference > d.largest) {
-                d.largest = difference;
-                d.joint = static_cast<int>(j);
-                d.member = m;
-            }
+            d.add(static_cast<int>(j), m, moment.value(), reference.value());
         }
     }
     return d;

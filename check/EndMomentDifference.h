@@ -2,6 +2,8 @@
 
 #include "check/FrameEndMoments.h"
 
+#include <cmath>
+
 /// How far a table of end moments is from the exact one: the largest
 /// |moment − exact| over the member ends that both tables hold, base ends and
 /// cantilevers included, and its share of the largest exact end moment. Every
@@ -18,6 +20,17 @@ struct EndMomentDifference {
     double scale() const { return largestExact > 0 ? largestExact : 1; }
     double shareOf(double difference) const { return difference / scale(); }
     double share() const { return shareOf(largest); }
+
+    /// Takes in one more member end: its moment and the exact one. A difference
+    /// that is not a number never counts as the largest.
+    void add(int j, int m, double moment, double exact) {
+        const double difference = std::fabs(moment - exact);
+        if (difference > largest) {
+            largest = difference;
+            joint = j;
+            member = m;
+        }
+    }
 };
 
 /// Compares `moments` with `exact` end by end, joints in increasing order and

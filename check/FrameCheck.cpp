@@ -26,7 +26,7 @@ FrameCheck CheckFrame(const FrameModel& model, const BayRecordTable& records) {
     check.roundingLevel =
         RoundingShare *
         LargestEndMoment(check.exact.solved ? check.exact.endMoments : check.oneCycle);
-    check.convergence = TraceConvergence(model, check.exact, check.oneCycle);
+    check.convergence = TraceConvergence(model, check.exact, check.oneCycleDifference);
     SumJoints(model, check.beforeBalance, check.jointSumBefore);
     SumJoints(model, check.oneCycle, check.jointSumOneCycle);
     SumStoreys(model, check.oneCycle, check.storeys.oneCycle);
