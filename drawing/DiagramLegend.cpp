@@ -34,6 +34,20 @@ std::string Swatch(double width, std::string_view shapes) {
     return out;
 }
 
+/// A sample of the filled moment area.
+std::string AreaSwatch() {
+    std::string shapes;
+    AppendPolygon(shapes, "moment", {{1, 3}, {39, 3}, {39, 13}, {1, 13}});
+    return Swatch(40, shapes);
+}
+
+/// A sample of a line of class `cls`.
+std::string LineSwatch(std::string_view cls) {
+    std::string shapes;
+    AppendLine(shapes, cls, {1, 8}, {39, 8});
+    return Swatch(40, shapes);
+}
+
 std::string ScaleBar(double length) {
     std::string shapes;
     AppendLine(shapes, "bar", {1, 8}, {length + 1, 8});
@@ -46,16 +60,16 @@ std::string ScaleBar(double length) {
 
 void AppendDiagramLegend(std::string& out, const LegendFacts& facts) {
     out += "<ul class=\"key\">\n";
-    AppendKey(out, Swatch(40, "<polygon class=\"moment\" points=\"1,3 39,3 39,13 1,13\"/>"),
+    AppendKey(out, AreaSwatch(),
               facts.solved ? "The exact bending moments, drawn on the tension side of each member."
                            : "The one cycle's corrected moments (there is no exact solution), "
                              "drawn on the tension side of each member.");
     if (facts.solved) {
-        AppendKey(out, Swatch(40, "<line class=\"cycle\" x1=\"1\" y1=\"8\" x2=\"39\" y2=\"8\"/>"),
+        AppendKey(out, LineSwatch("cycle"),
                   "The one cycle's corrected moments, at the same scale.");
     }
     if (facts.cantilevers) {
-        AppendKey(out, Swatch(40, "<line class=\"stub\" x1=\"1\" y1=\"8\" x2=\"39\" y2=\"8\"/>"),
+        AppendKey(out, LineSwatch("stub"),
                   "A cantilever beyond a floor's end joint; its length is not input, so its "
                   "moment is drawn falling to 0 at the stub's end.");
     }
