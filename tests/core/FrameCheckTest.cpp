@@ -94,9 +94,20 @@ TEST(FrameCheck, ExactSolutionWithCantileversIsInEquilibrium) {
     }
     for (const BaseReaction& base : check.forces.bases) {
         carried += base.vertical;
-        EXPECT_EQ(base.cantileverShearUnknown, base.joint != 2) << base.joint;
     }
     EXPECT_NEAR(carried, load, 1e-12 * load);
+    // A cantilever's shear is unknown in every column below it on its line and at
+    // the base: with cantilevers on every floor, and on the top floor alone.
+    FrameModel topOnly = m;
+    topOnly.M1[4] = topOnly.M1[7] = topOnly.M2[6] = topOnly.M2[9] = 0;
+    for (const FrameCheck& c : {check, Checked(topOnly)}) {
+        for (const ColumnForce& column : c.forces.columns) {
+            EXPECT_EQ(column.cantileverShearUnknown, column.topJoint % 3 != 2) << column.topJoint;
+        }
+        for (const BaseReaction& base : c.forces.bases) {
+            EXPECT_EQ(base.cantileverShearUnknown, base.joint != 2) << base.joint;
+        }
+    }
 }
 
 // On a 6 m span, end moments clockwise positive. P = 30 at x = 4 with ends −10 and
@@ -161,10 +172,18 @@ TEST(FrameCheck, TypedLoadTermsAgainstTheBay) {
     }
 }
 
-/// The portal's load terms times `factor`.
+/// The frame with every load, its load terms and its bays' loads, times `factor`.
 FrameModel Scaled(FrameModel m, double factor) {
-    m.M2[3] = m.M2[3] * factor;
-    m.M1[4] = m.M1[4] * factor;
+    for (std::size_t j = 0; j < m.M1.size(); ++j) {
+        for (Cell* term : {&m.M1[j], &m.M2[j]}) {
+            *term = term->isEmpty() ? *term : Cell(*term * factor);
+        }
+    }
+    for (BayLoad& bay : m.BayLoads) {
+        for (double* load : {&bay.Udl1, &bay.Udl2, &bay.PointLoad1}) {
+            *load *= factor;
+        }
+    }
     return m;
 }
 
@@ -179,7 +198,7 @@ constexpr double SingularLeftColumn = -0.41474393099704715;
 // only while each joint's own term outweighs its neighbours', hovers or runs away.
 // At k = −1 the two joints' rows coincide: equal and opposite corner rotations
 // without sway cost nothing. Two floors of two columns whose right column line
-// joins nothing but itself: it turns and sways freely.
+// joins nothing but itself: it turns and sways freely. And a frame without load.
 TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
     FrameModel floating;
     ASSERT_EQ(SetUpFrame(floating, "F", "2", "2"), std::nullopt);
@@ -204,7 +223,9 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
                  // is beyond it, so only the first value that is no number shows it.
                  {"running away from huge moments", Scaled(Portal(-1.5, -1.5), 1e250),
                   Outcome::Diverged, nullptr},
-                 {"a free column line", floating, Outcome::NotSolved, "mechanism"}};
+                 {"a free column line", floating, Outcome::NotSolved, "mechanism"},
+                 // Every share 0 of no moment at all: exact from the first cycle.
+                 {"no load at all", Scaled(Portal(3, 3), 0), Outcome::Reached, nullptr}};
     for (const auto& c : cases) {
         const FrameCheck check = Checked(c.model);
         EXPECT_EQ(check.exact.solved, c.why == nullptr) << c.name;
@@ -215,6 +236,9 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
             // its numbers leave the range of doubles.
             EXPECT_TRUE(std::isfinite(check.convergence.shares.back()));
             EXPECT_GT(check.convergence.shares.back(), 1e90);
+        }
+        if (c.outcome == Outcome::Reached) {
+            EXPECT_EQ(check.convergence.shares, std::vector<double>{0}) << c.name;
         }
         EXPECT_EQ(check.forces.bases.size(), c.why ? 0u : 2u) << c.name;
         // The page says each warning that holds once, at its top: a negative stiffness
@@ -228,6 +252,21 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
             const std::size_t at = page.find(warning);
             EXPECT_EQ(at < page.find("<h2>"), holds) << c.name << ": " << warning;
             EXPECT_EQ(page.find(warning, at + 1), std::string::npos) << c.name << ": " << warning;
+        }
+    }
+}
+
+// The slope-deflection equations are linear: every load divided by 1000, so that
+// no moment reaches 1 kN·m, gives the same shares of the largest exact end moment.
+TEST(Convergence, SharesDoNotDependOnTheSizeOfTheLoads) {
+    for (const FrameModel& m : {Tower(), CantileverFrame()}) {
+        const FrameCheck check = Checked(m), small = Checked(Scaled(m, 1e-3));
+        EXPECT_LT(small.oneCycleDifference.largestExact, 1);
+        EXPECT_NEAR(small.oneCycleDifference.share(), check.oneCycleDifference.share(), 1e-12);
+        EXPECT_NEAR(small.convergence.balancedShare, check.convergence.balancedShare, 1e-12);
+        ASSERT_EQ(small.convergence.shares.size(), check.convergence.shares.size());
+        for (std::size_t i = 0; i < check.convergence.shares.size(); ++i) {
+            EXPECT_NEAR(small.convergence.shares[i], check.convergence.shares[i], 1e-12) << i;
         }
     }
 }

@@ -2,6 +2,7 @@
 // tools read.
 #include "page/FramePage.h"
 
+#include "PageReader.h"
 #include "TestSupport.h"
 #include "analysis/Analysis.h"
 #include "check/FrameCheck.h"
@@ -105,6 +106,7 @@ TEST(FramePage, TablesComeInOrderWithTheirColumnsAndRows) {
     FrameModel m = Tower();
     const std::string page = FramePageText(m, Checked(m));
     const auto tables = Tables(page);
+    EXPECT_EQ(MarkupFault(ReadFile(fs::path(VELMORA_TEST_DATA) / "core" / "TOWER.html")), "");
     ASSERT_EQ(tables.size(), std::size(TableShapes));
     for (std::size_t t = 0; t < tables.size(); ++t) {
         EXPECT_EQ(tables[t].first, TableShapes[t].first);

@@ -1,5 +1,6 @@
 // The frame page as a hand calculation: its factors, its worked step and its
 // cycles, redone from the input and from the page's own cells.
+#include "PageReader.h"
 #include "TestSupport.h"
 #include "analysis/Analysis.h"
 #include "check/FrameCheck.h"

@@ -27,9 +27,11 @@ TEST(NumberText, FuzzCorpusKeepsEveryProperty) {
 // Round trips, whole numbers and parsing of arbitrary bytes are the fuzz target's,
 // whose corpus the plain test run replays; these are worked examples and limits.
 // No value: beyond the range of a double; the largest double's text reads back.
+// Last, a mantissa read to its last digit, then its exponent.
 const std::pair<const char*, std::optional<double>> ParseRows[] = {
-    {" 1 2.5\t0kN", 12.5}, {"1,5", 1},    {"2d3", 2000}, {"&haF", 175},   {"&hAf", 175},
-    {"&O178", 15},         {"1E400", {}}, {"1E-400", 0}, {"1.8E308", {}}, {"2E", 2}};
+    {" 1 2.5\t0kN", 12.5}, {"1,5", 1},    {"2d3", 2000},          {"&haF", 175},
+    {"&hAf", 175},         {"&O178", 15}, {"1E400", {}},          {"1E-400", 0},
+    {"1.8E308", {}},       {"2E", 2},     {"1234.56D-3", 1.23456}};
 
 void CheckConversions() {
     for (const auto& [text, value] : ParseRows) {

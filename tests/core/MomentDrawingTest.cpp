@@ -1,5 +1,6 @@
 // The moment drawing of the frame page, read back from the page's text: its
-// printed text size, its labels' room, and its parts.
+// printed text size, its labels' room and sides, and its parts.
+#include "PageReader.h"
 #include "TestSupport.h"
 #include "analysis/Analysis.h"
 #include "bench/BenchFrames.h"
@@ -10,92 +11,14 @@
 #include "page/FramePage.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-/// ` name="value"` within one tag.
-std::string Attribute(const std::string& tag, const std::string& name) {
-    const std::size_t at = tag.find(' ' + name + "=\"");
-    const std::size_t start = at == std::string::npos ? tag.size() : at + name.size() + 3;
-    return tag.substr(start, tag.find('"', start) - start);
-}
-
-double Number(const std::string& text) {
-    return TextToNumber(text).value_or(0);
-}
-
-struct DrawnText {
-    std::string cls, text;
-    Box box; ///< 0.6 of the font size wide per character, as high as the font
-    double fontSize = 0;
-};
-
-/// One picture of the drawing: its view in its own units, printed width and texts.
-struct DrawnPart {
-    Box view;
-    double pixelsWide = 0;
-    std::vector<DrawnText> texts;
-};
-
-/// A text's size: its picture's, unless the style sheet sizes one of its classes.
-double FontSize(const std::string& sheet, const std::string& classes, double pictureSize) {
-    std::istringstream names(classes);
-    for (std::string name; names >> name;) {
-        const std::size_t rule = sheet.find('.' + name + '{');
-        const std::size_t size = sheet.find("font-size:", rule);
-        if (rule != std::string::npos && size < sheet.find('}', rule)) {
-            return Number(sheet.substr(size + 10));
-        }
-    }
-    return pictureSize;
-}
-
-/// A text of the picture, read from `<text class=".." x=".." y=".." [text-anchor=".."]
-/// [transform=".."]>TEXT<`, its box 0.6 of the font size wide per character.
-DrawnText ReadText(const std::string& element, const std::string& sheet, double pictureSize) {
-    const std::string tag = element.substr(0, element.find('>'));
-    DrawnText t{Attribute(tag, "class"), element.substr(tag.size() + 1), {}, 0};
-    t.fontSize = FontSize(sheet, t.cls, pictureSize);
-    const double length = 0.6 * t.fontSize * static_cast<double>(t.text.size());
-    const std::string anchor = Attribute(tag, "text-anchor");
-    const double from = anchor == "middle" ? -length / 2 : anchor == "end" ? -length : 0;
-    const double x = Number(Attribute(tag, "x")), y = Number(Attribute(tag, "y"));
-    const double up = 0.8 * t.fontSize, down = 0.2 * t.fontSize;
-    // Turned upright about its anchor, the baseline runs up and the ascent lies left.
-    t.box = tag.find(" transform=") != std::string::npos
-                ? Box{x - up, y - from - length, x + down, y - from}
-                : Box{x + from, y - up, x + from + length, y + down};
-    return t;
-}
-
-std::vector<DrawnPart> DrawnParts(const std::string& page) {
-    const std::string sheet = page.substr(0, page.find("</style>"));
-    std::vector<DrawnPart> parts;
-    for (std::size_t at = page.find("<svg role"); at != std::string::npos;
-         at = page.find("<svg role", at + 1)) {
-        const std::string tag = page.substr(at, page.find('>', at) - at);
-        DrawnPart& part = parts.emplace_back();
-        double w = 0, h = 0;
-        std::sscanf(Attribute(tag, "viewBox").c_str(), "%lf %lf %lf %lf", &part.view.left,
-                    &part.view.top, &w, &h);
-        part.view.right = part.view.left + w;
-        part.view.bottom = part.view.top + h;
-        part.pixelsWide = Number(Attribute(tag, "width"));
-        const double size = Number(Attribute(tag, "style").substr(10)); // after "font-size:"
-        const std::size_t end = page.find("</svg>", at);
-        for (std::size_t t = page.find("<text ", at); t < end; t = page.find("<text ", t + 1)) {
-            const std::size_t close = page.find('<', page.find('>', t));
-            part.texts.push_back(ReadText(page.substr(t + 5, close - t - 5), sheet, size));
-        }
-    }
-    return parts;
-}
 
 FrameModel Analysed(FrameModel m) {
     EXPECT_EQ(RunAnalysis(m), std::nullopt);
@@ -158,7 +81,13 @@ TEST(MomentDrawing, LegibleOnA4WithUnsignedLabelsThatNeverOverlap) {
         double smallest = 1e9;
         int spanLabels = 0;
         bool shown = *row.mustShow == 0;
-        for (const DrawnPart& part : DrawnParts(PageOf(row))) {
+        const std::string page = PageOf(row);
+        // The legend's stub key is there exactly when a cantilever's stub is drawn.
+        const std::size_t firstPart = page.find("<div class=\"part\">");
+        EXPECT_EQ(page.find("class=\"stub\"") < firstPart,
+                  page.find("class=\"stub\"", firstPart) != std::string::npos)
+            << row.name;
+        for (const DrawnPart& part : DrawnParts(page)) {
             const double pixelsPerUnit =
                 std::min(part.pixelsWide, PagePixels) / (part.view.right - part.view.left);
             for (std::size_t i = 0; i < part.texts.size(); ++i) {
@@ -229,6 +158,92 @@ TEST(MomentDrawing, AWideFrameComesInPartsThatShareTheirEdgeColumns) {
     EXPECT_NE(twoParts.find("aria-label=\"Moment diagram of BENCH, Bay 5, column lines 5 and 6\""),
               std::string::npos);
     EXPECT_EQ(p, parts.size());
+}
+
+// A symmetric portal under gravity (corners 27, bases 13.5, 27 sagging at
+// midspan), drawn on its tension sides: the beam sags below its axis, each column
+// is drawn outside at its top. Each end's size is written without its sign on the
+// side away from its drawn moment, the span's under its curve. Columns at x = 80
+// and 280, the beam at y = 60, the base at 210.
+TEST(MomentDrawing, MomentsAreDrawnOnTheTensionSideAndLabelledAwayFromIt) {
+    const DrawnPart part =
+        DrawnParts(PageOf({"a portal", [] { return Analysed(Portal(3, 3)); }})).at(0);
+    const double left = 80, beam = 60;
+    std::string sides; // each fill from the axis out and back, the columns from the base up
+    for (const std::vector<Point>& fill : part.fills) {
+        const Point axis = fill.front(), top = fill[fill.size() - 2];
+        sides += axis.y == fill.back().y
+                     ? (fill[fill.size() / 2].y > beam ? "sags below; " : "sags above; ")
+                 : (top.x - axis.x) * (axis.x == left ? 1 : -1) < 0 ? "top outside; "
+                                                                    : "top inside; ";
+    }
+    EXPECT_EQ(sides, "sags below; top outside; top outside; ");
+    std::string labels;
+    for (const DrawnText& t : part.texts) {
+        if (t.cls == "joint") {
+            continue;
+        }
+        const double x = (t.box.left + t.box.right) / 2, y = (t.box.top + t.box.bottom) / 2;
+        const bool upright = t.box.bottom - t.box.top > t.box.right - t.box.left;
+        labels += t.text + (t.cls == "label span" ? " span" : upright ? " column" : " beam");
+        labels += upright ? (y < 135 ? " top" : " base") : "";
+        labels += upright ? (std::abs(x - 180) < 100 ? " inside; " : " outside; ")
+                          : (y > beam ? " below; " : " above; ");
+    }
+    EXPECT_EQ(labels, "27 column top inside; 27 beam below; 27 span below; 27 column top inside; "
+                      "27 beam below; 13.5 column base outside; 13.5 column base outside; ");
+}
+
+// The room beside a column line is 40, beside an end line with a cantilever 130;
+// a part of MaxPartWidth = 975 holds as many whole bays as fit. Bays drawn 80 (the
+// least), 725, 80 and 80 with a cantilever at the left: 130 + 80 + 725 + 40 is
+// exactly 975, the first part's two bays; the other two make the second.
+TEST(MomentDrawing, APartHoldsAsManyWholeBaysAsFit) {
+    FrameModel m;
+    ASSERT_EQ(SetUpFrame(m, "E", "1", "5"), std::nullopt);
+    const double spans[] = {0.5, 29, 1.25, 1.25}; // mean 8: drawn 12.5 (80), 725, 31.25 (80)
+    for (std::int16_t b = 1; b <= 4; ++b) {
+        m.BayLoads[static_cast<std::size_t>(b)] = {0, b, 1, 0, 0, 0, spans[b - 1], 0};
+    }
+    m.M1[6] = -10;
+    std::string parts;
+    for (const DiagramPart& part : LayOutDiagram(m, BayRecordsOf(m)).parts) {
+        parts += std::to_string(part.first) + "-" + std::to_string(part.last) + " ";
+        EXPECT_LE(part.view.right - part.view.left, MaxPartWidth);
+    }
+    EXPECT_EQ(parts, "1-3 3-5 ");
+}
+
+// From the text metrics: a digit 0.64 of the font size wide, a bold one 0.70, the
+// ascent 0.8 and the descent 0.2 of it; "12.5" in 10 units is 25.6 long.
+TEST(LabelPlacement, BoxesWorkedByHand) {
+    using enum LabelKind;
+    const struct {
+        const char* name;
+        DiagramLabel label;
+        double padding;
+        const char* box; // left top right bottom
+    } rows[] = {
+        {"start", {"12.5", EndMoment, {100, 50}, Anchor::Start, false}, 0, "100 42 125.6 52"},
+        {"middle", {"12.5", EndMoment, {100, 50}, Anchor::Middle, false}, 0, "87.2 42 112.8 52"},
+        {"end", {"12.5", JointNumber, {100, 50}, Anchor::End, false}, 0, "74.4 42 100 52"},
+        {"upright from its start",
+         {"12.5", EndMoment, {100, 50}, Anchor::Start, true},
+         0,
+         "92 24.4 102 50"},
+        {"upright to its end",
+         {"12.5", EndMoment, {100, 50}, Anchor::End, true},
+         0,
+         "92 50 102 75.6"},
+        {"bold", {"27", SpanMoment, {100, 50}, Anchor::Middle, false}, 0, "93 42 107 52"},
+        {"padded", {"12.5", EndMoment, {100, 50}, Anchor::Start, false}, 1, "99 41 126.6 53"},
+    };
+    for (const auto& row : rows) {
+        const Box b = BoxOf(row.label, 10, row.padding);
+        char box[64];
+        std::snprintf(box, sizeof box, "%g %g %g %g", b.left, b.top, b.right, b.bottom);
+        EXPECT_STREQ(box, row.box) << row.name;
+    }
 }
 
 } // namespace

@@ -121,27 +121,3 @@ inline std::map<std::string, std::string> Entries(const fs::path& folder) {
     }
     return entries;
 }
-
-/// Every table of the page: its id and its rows of cell texts, the header first.
-inline std::vector<std::pair<std::string, std::vector<std::vector<std::string>>>>
-Tables(const std::string& page) {
-    std::vector<std::pair<std::string, std::vector<std::vector<std::string>>>> tables;
-    for (std::size_t at = page.find("<table id=\""); at != std::string::npos;
-         at = page.find("<table id=\"", at + 1)) {
-        const std::size_t idEnd = page.find('"', at + 11);
-        auto& [id, rows] = tables.emplace_back(page.substr(at + 11, idEnd - at - 11),
-                                               std::vector<std::vector<std::string>>{});
-        const std::string body = page.substr(idEnd, page.find("</table>", at) - idEnd);
-        for (std::size_t row = body.find("<tr"); row != std::string::npos;
-             row = body.find("<tr", row + 1)) {
-            auto& cells = rows.emplace_back();
-            const std::string line = body.substr(row, body.find("</tr>", row) - row);
-            for (std::size_t cell = line.find("<t", 3); cell != std::string::npos;
-                 cell = line.find("<t", cell + 1)) {
-                const std::size_t start = cell + 4;
-                cells.push_back(line.substr(start, line.find("</t", start) - start));
-            }
-        }
-    }
-    return tables;
-}
