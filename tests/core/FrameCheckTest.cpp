@@ -271,97 +271,28 @@ TEST(Convergence, SharesDoNotDependOnTheSizeOfTheLoads) {
     }
 }
 
-/// A hand calculation's table: each joint's rotation moment and each storey's
-/// moment after cycles 0..`cycles`, swept here joint by joint from the model's
-/// factors Y, M(0) and sway factors t: φ_j = M(0)_j + Σ Y (φ_far + ψ), then
-/// ψ_f = Σ t_j (φ_j + φ_(j−N)).
-std::vector<CycleState> HandCycles(const FrameModel& m, int cycles) {
-    const FrameCounts c = CountsOf(m);
-    CycleState state;
-    auto storeys = [&] {
-        state.storey = {};
-        for (int j = c.columns + 1; j <= c.lastJoint; ++j) {
-            const int f = (j - 1) / c.columns;
-            state.storey[f] =
-                state.storey[f] +
-                m.SwayFactor[j][f] * (state.rotation[j] + state.rotation[j - c.columns]);
-        }
-    };
-    state.rotation = m.MRot0;
-    storeys();
-    std::vector<CycleState> table{state};
-    for (int cycle = 1; cycle <= cycles; ++cycle) {
-        for (int j = c.columns + 1; j <= c.lastJoint; ++j) {
-            const int f = (j - 1) / c.columns, i = (j - 1) % c.columns;
-            const auto& y = m.Y[j];
-            const auto& phi = state.rotation;
-            double turn = m.MRot0[j] + y[3] * (phi[j - c.columns] + state.storey[f]);
-            turn += f < c.floors ? y[4] * (phi[j + c.columns] + state.storey[f + 1]) : 0;
-            turn += i + 1 < c.columns ? y[2] * phi[j + 1] : 0;
-            turn += i > 0 ? y[1] * phi[j - 1] : 0;
-            state.rotation[j] = turn;
-        }
-        storeys();
-        table.push_back(state);
-    }
-    return table;
-}
-
-/// The largest |a − b| over the end moments that `a` holds.
-double LargestGap(const FrameEndMoments& a, const FrameEndMoments& b) {
-    double gap = 0;
-    for (std::size_t j = 0; j < a.moments.size(); ++j) {
-        for (int m = 1; m <= 4; ++m) {
-            if (!a.moments[j][m].isEmpty()) {
-                gap = std::max(gap, std::fabs(a.moments[j][m] - b.moments[j][m]));
-            }
-        }
-    }
-    return gap;
-}
-
-// The page's cycles against the hand calculation's: every cycle's rotation and storey
-// moments, each cycle's share, where the run stops, and cycle 1 after the balance
-// measured by the reports' own CM.
-TEST(Convergence, FollowsTheHandCalculationsCycles) {
-    const std::pair<const char*, FrameModel> frames[] = {{"cantilevers", CantileverFrame()},
-                                                         {"equal columns", Portal(3, 3)},
-                                                         {"a swaying portal", Portal(3, 1)},
-                                                         {"tower", Tower()}};
-    for (auto [name, m] : frames) {
-        ASSERT_EQ(RunAnalysis(m), std::nullopt) << name;
+// The repeated cycles iterate the equations that the exact solution solves: cycle 1
+// is the main report's M(1) and storey moments (1) to the last bit, every cycle's
+// state is kept, and the sweep stops at the first cycle whose end moments are within
+// 0.1 % of the exact ones, measured as the page measures them. (The order of the
+// sweep, which changes each cycle's numbers but not where they go, is held by the
+// golden page's cycles.)
+TEST(Convergence, StartsFromTheReportsCycleAndStopsWithinOfTheExactSolution) {
+    for (FrameModel m : {CantileverFrame(), Portal(3, 3), Portal(3, 1), Tower()}) {
+        ASSERT_EQ(RunAnalysis(m), std::nullopt);
         const FrameCheck check = CheckFrame(m, BayRecordsOf(m));
         const Convergence& c = check.convergence;
-        ASSERT_EQ(c.outcome, Convergence::Outcome::Reached) << name;
-        const int last = c.lastCycle();
-        const std::vector<CycleState> hand = HandCycles(m, last);
-        const double largest = LargestEndMoment(check.exact.endMoments);
-        for (int cycle = 1; cycle <= last; ++cycle) {
-            const FrameEndMoments ends =
-                EndMomentsOf(m, hand[static_cast<std::size_t>(cycle)].rotation,
-                             hand[static_cast<std::size_t>(cycle)].storey);
-            const double share = LargestGap(ends, check.exact.endMoments) / largest;
-            EXPECT_NEAR(c.shares[static_cast<std::size_t>(cycle) - 1], share, 1e-12) << name;
-            EXPECT_EQ(share <= CloseShare, cycle == last && share <= CloseShare) << name;
+        ASSERT_EQ(c.outcome, Convergence::Outcome::Reached) << m.ProjectName;
+        ASSERT_EQ(c.states.size(), c.shares.size() + 1);
+        EXPECT_EQ(c.states[1].rotation, m.MRot1);
+        EXPECT_EQ(c.states[1].storey, m.FloorM1);
+        for (std::size_t cycle = 1; cycle < c.states.size(); ++cycle) {
+            const CycleState& s = c.states[cycle];
+            const EndMomentDifference d =
+                CompareEndMoments(EndMomentsOf(m, s.rotation, s.storey), check.exact.endMoments);
+            EXPECT_EQ(c.shares[cycle - 1], d.share()) << cycle;
+            EXPECT_EQ(d.share() <= CloseShare, cycle == c.shares.size()) << cycle;
         }
-        FrameEndMoments reported = check.beforeBalance; // the base ends are not in CM
-        for (int j = CountsOf(m).columns + 1; j <= CountsOf(m).lastJoint; ++j) {
-            reported.moments[static_cast<std::size_t>(j)] = m.CM[j];
-        }
-        EXPECT_EQ(c.balancedShare, LargestGap(reported, check.exact.endMoments) / largest) << name;
-        // Every cycle 0..last as the hand calculation has it; cycle 1 is the main
-        // report's M(1) and storey moments (1) to the last bit.
-        ASSERT_EQ(c.states.size(), static_cast<std::size_t>(last) + 1) << name;
-        for (std::size_t cycle = 0; cycle < c.states.size(); ++cycle) {
-            for (int j = 1; j <= CountsOf(m).lastJoint; ++j) {
-                EXPECT_NEAR(c.states[cycle].rotation[j], hand[cycle].rotation[j], 1e-12) << name;
-            }
-            for (int f = 1; f <= CountsOf(m).floors; ++f) {
-                EXPECT_NEAR(c.states[cycle].storey[f], hand[cycle].storey[f], 1e-12) << name;
-            }
-        }
-        EXPECT_EQ(c.states[1].rotation, m.MRot1) << name;
-        EXPECT_EQ(c.states[1].storey, m.FloorM1) << name;
     }
 }
 
