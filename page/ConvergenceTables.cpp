@@ -20,20 +20,6 @@ constexpr int RotationFirst = 7;
 
 const std::string Ellipsis = "\xE2\x80\xA6";
 
-/// The cycles whose rows the table shows, 0 standing for an elided stretch.
-std::vector<int> ShownCycles(int last, int nearCycle) {
-    std::vector<int> shown;
-    for (int c = 1; c <= last; ++c) {
-        const bool kept = last <= ShortRun || c <= FirstShown || c >= last - 1 || c == nearCycle;
-        if (kept) {
-            shown.push_back(c);
-        } else if (shown.empty() || shown.back() != 0) {
-            shown.push_back(0);
-        }
-    }
-    return shown;
-}
-
 /// The first cycle whose sweep is within `share`, before any balance; −1 when
 /// none is.
 int FirstCycleWithin(const Convergence& convergence, double share) {
@@ -72,6 +58,19 @@ void AppendShareRow(HtmlTable& table, std::string_view rowClass, int cycle,
 
 } // namespace
 
+std::vector<int> ShownCycleRows(int last, int nearCycle) {
+    std::vector<int> shown;
+    for (int c = 1; c <= last; ++c) {
+        const bool kept = last <= ShortRun || c <= FirstShown || c >= last - 1 || c == nearCycle;
+        if (kept) {
+            shown.push_back(c);
+        } else if (shown.empty() || shown.back() != 0) {
+            shown.push_back(0);
+        }
+    }
+    return shown;
+}
+
 std::vector<int> ShownRotationCycles(int last) {
     std::vector<int> shown;
     for (int c = 0; c <= last; ++c) {
@@ -100,7 +99,7 @@ void AppendCycleTable(std::string& out, const FrameCheck& check) {
     const int closeCycle = FirstCycleWithin(c, CloseShare);
     const int last = c.lastCycle();
     const bool diverged = c.outcome == Convergence::Outcome::Diverged;
-    for (int cycle : ShownCycles(last, nearCycle)) {
+    for (int cycle : ShownCycleRows(last, nearCycle)) {
         if (cycle == 0) {
             table.row().text(Ellipsis).empty().empty().empty();
             continue;

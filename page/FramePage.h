@@ -10,8 +10,8 @@
 /// any other file, readable on screen and printed on A4. Lines end with LF.
 ///
 /// In order: the name, the counts, the units and the sign conventions, and the
-/// warnings, each said once; the moment diagram (AppendMomentDiagram); the method, the table "factors" and a
-/// worked step (HandCalculation.h); the tables "cycles", "rotations",
+/// warnings, each said once; the moment diagram (AppendMomentDiagram); the method, the table
+/// "factors" and a worked step (HandCalculation.h); the tables "cycles", "rotations",
 /// "end-moments", "joints", "storeys", "bays", "columns" and "bases"
 /// (PageTables.h); and the input as typed, "input-joints" and "input-bays".
 /// Every text from the input is escaped; numbers have 6 significant digits

@@ -20,6 +20,11 @@
 /// the balance as the reports hold it, marked by the shares it is within.
 void AppendCycleTable(std::string& out, const FrameCheck& check);
 
+/// The cycles 1..`last` whose rows the cycles table shows, 0 standing for "…":
+/// all of them up to a last cycle of 12, else 1..10, `nearCycle` (the first within
+/// 1 %) wherever it is, "…" for each stretch left out, last − 1 and last.
+std::vector<int> ShownCycleRows(int last, int nearCycle);
+
 /// The cycles 0..`last` whose moments the rotations table shows, −1 standing
 /// for "…": all of them up to a last cycle of 10, else 0..7, −1, last − 1, last.
 std::vector<int> ShownRotationCycles(int last);

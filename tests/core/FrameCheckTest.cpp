@@ -2,6 +2,7 @@
 // guarantees of any exact solution.
 #include "check/FrameCheck.h"
 
+#include "PageReader.h"
 #include "TestSupport.h"
 #include "calculate/Calculate.h"
 #include "check/BayStatics.h"
@@ -244,6 +245,11 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
         // The page says each warning that holds once, at its top: a negative stiffness
         // whether or not the frame solves.
         const std::string page = FramePageText(c.model, check);
+        if (c.why != nullptr) { // the rotations: M(0) and M(1) alone, no exact value
+            const auto rotations = Tables(page)[2].second;
+            EXPECT_EQ(rotations[0].size(), 4u) << c.name;
+            EXPECT_EQ(rotations[1][3], "") << c.name;
+        }
         const std::pair<const char*, bool> warnings[] = {
             {"The frame has no unique solution: ", c.why != nullptr},
             {"A stiffness is negative: k3 = -", c.model.K[3][3] < 0},

@@ -122,16 +122,23 @@ TEST(HandCalculation, MOneIsRedoneFromThePagesFactors) {
     }
 }
 
-TEST(HandCalculation, ALongRunShowsCyclesZeroToSevenAndTheLastTwo) {
-    const std::tuple<const char*, int, const char*> rows[] = {
-        {"one cycle", 1, "0 1 "},
-        {"ten cycles, all shown", 10, "0 1 2 3 4 5 6 7 8 9 10 "},
-        {"eleven cycles, 8 and 9 left out", 11, "0 1 2 3 4 5 6 7 … 10 11 "},
-        {"the limit", 1000, "0 1 2 3 4 5 6 7 … 999 1000 "}};
-    for (const auto& [name, last, shown] : rows) {
+// A long run, shortened: the rotations show cycles 0 to 7 and the last two beyond
+// 10 cycles; the cycles table 1 to 10, the first within 1 %, and the last two
+// beyond 12.
+TEST(HandCalculation, ALongRunIsShownByItsFirstAndLastCycles) {
+    const std::tuple<const char*, int, int, const char*> rows[] = {
+        {"rotations: one cycle", 1, -1, "0 1 "},
+        {"rotations: ten cycles, all shown", 10, -1, "0 1 2 3 4 5 6 7 8 9 10 "},
+        {"rotations: eleven cycles, 8 and 9 left out", 11, -1, "0 1 2 3 4 5 6 7 … 10 11 "},
+        {"rotations: the limit", 1000, -1, "0 1 2 3 4 5 6 7 … 999 1000 "},
+        {"cycles: twelve, all shown", 12, 12, "1 2 3 4 5 6 7 8 9 10 11 12 "},
+        {"cycles: thirteen, 11 left out", 13, 3, "1 2 3 4 5 6 7 8 9 10 … 12 13 "},
+        {"cycles: 1 % reached at 15 of 40", 40, 15, "1 2 3 4 5 6 7 8 9 10 … 15 … 39 40 "}};
+    for (const auto& [name, last, nearCycle, shown] : rows) {
         std::string text;
-        for (int cycle : ShownRotationCycles(last)) {
-            text += (cycle < 0 ? "…" : std::to_string(cycle)) + " ";
+        const bool rotations = nearCycle < 0;
+        for (int cycle : rotations ? ShownRotationCycles(last) : ShownCycleRows(last, nearCycle)) {
+            text += (cycle == (rotations ? -1 : 0) ? "…" : std::to_string(cycle)) + " ";
         }
         EXPECT_EQ(text, shown) << name;
     }
