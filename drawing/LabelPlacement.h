@@ -34,7 +34,7 @@ struct DiagramLabel {
 };
 
 /// The box of a label of `fontSize`, widened by `padding` on every side.
-Box BoxOf(const DiagramLabel& label, double fontSize, double padding = 0);
+Box BoxOf(const DiagramLabel& label, double fontSize, double padding);
 
 /// A label that may stand in one of up to two places, the first preferred, and
 /// the moment it gives (kN·m, without sign), whose size decides which label stays.
