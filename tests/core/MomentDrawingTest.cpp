@@ -72,7 +72,7 @@ std::string PageOf(const PageRow& row) {
 
 // Printed on A4 (186 mm between the margins), each part at its own width or
 // shrunk to the page, every text is at least 7 pt high; no label or joint
-// number covers another or leaves its part. The labels are sizes: a corner's
+// number covers another, a member or leaves its part. The labels are sizes: a corner's
 // moment once read -49 on the beam and +49 on the column; and a sagging peak
 // at a span's end was written again beside the end's own label.
 TEST(MomentDrawing, LegibleOnA4WithUnsignedLabelsThatNeverOverlap) {
@@ -97,6 +97,12 @@ TEST(MomentDrawing, LegibleOnA4WithUnsignedLabelsThatNeverOverlap) {
                 shown = shown || t.text == row.mustShow;
                 EXPECT_EQ(t.text.find('-'), std::string::npos) << row.name << ": " << t.text;
                 EXPECT_TRUE(t.box.within(part.view)) << row.name << ": " << t.text;
+                for (const std::vector<Point>& fill : part.fills) { // clear of each member
+                    const Point a = fill.front(), b = fill.back();
+                    const Box axis{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
+                                   std::max(a.y, b.y)};
+                    EXPECT_FALSE(t.box.overlaps(axis)) << row.name << ": " << t.text;
+                }
                 for (std::size_t j = 0; j < i; ++j) {
                     EXPECT_FALSE(t.box.overlaps(part.texts[j].box))
                         << row.name << ": " << t.text << " over " << part.texts[j].text;
@@ -238,6 +244,7 @@ TEST(LabelPlacement, BoxesWorkedByHand) {
         {"bold", {"27", SpanMoment, {100, 50}, Anchor::Middle, false}, 0, "93 42 107 52"},
         {"padded", {"12.5", EndMoment, {100, 50}, Anchor::Start, false}, 1, "99 41 126.6 53"},
     };
+    EXPECT_TRUE((Box{1, 2, 3, 4}).within(Box{1, 2, 3, 4})); // a box may fill its bounds
     for (const auto& row : rows) {
         const Box b = BoxOf(row.label, 10, row.padding);
         char box[64];
