@@ -190,9 +190,9 @@ const std::pair<void (*)(FrameModel&), const char*> FailureRows[] = {
      "Bay record 2 (floor 1, bay 2) has its point load"},
     {[](auto& m) { m.BayLoads[2].LoadX = -0.1; },
      "Bay record 2 (floor 1, bay 2) has its point load"},
-    {[](auto& m) { m.BayLoads[7].FloorNo = 1; },
-     "Bay records 1 and 7 both describe bay 1 of floor 1: a bay has one record; change the "
-     "floor or bay of one of them on the bay-load panel (bay 1 of floor 3 has none yet)."},
+    {[](auto& m) { m.BayLoads[2].FloorNo = 2; }, // the bay left without one is on floor 1
+     "Bay records 2 and 5 both describe bay 2 of floor 2: a bay has one record; change the "
+     "floor or bay of one of them on the bay-load panel (bay 2 of floor 1 has none yet)."},
     {[](auto& m) { m.BayLoads[10] = m.BayLoads[1]; }, // the bay left without one is on top
      "Bay records 1 and 10 both describe bay 1 of floor 1: a bay has one record; change the "
      "floor or bay of one of them on the bay-load panel (bay 3 of floor 4 has none yet)."},
