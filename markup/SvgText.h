@@ -47,4 +47,4 @@ enum class Anchor { Start, Middle, End };
 /// A text label; `upright` turns it to read upward (for a column), rotating it
 /// about its anchor point. `text` is escaped.
 void AppendLabel(std::string& out, std::string_view cls, Point at, Anchor anchor,
-                 std::string_view text, bool upright = false);
+                 std::string_view text, bool upright);

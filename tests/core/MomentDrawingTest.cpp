@@ -7,6 +7,7 @@
 #include "check/FrameCheck.h"
 #include "drawing/DiagramLayout.h"
 #include "drawing/LabelPlacement.h"
+#include "drawing/MomentShapes.h"
 #include "model/NumberText.h"
 #include "page/FramePage.h"
 
@@ -251,6 +252,22 @@ TEST(LabelPlacement, BoxesWorkedByHand) {
         std::snprintf(box, sizeof box, "%g %g %g %g", b.left, b.top, b.right, b.bottom);
         EXPECT_STREQ(box, row.box) << row.name;
     }
+}
+
+// A point load's peak is drawn where it stands, near a support too: P = 60 kN at
+// 0.7 m of the portal's 6 m beam, between two of the curve's even steps.
+TEST(MomentDrawing, APointLoadsPeakIsDrawnWhereItStands) {
+    FrameModel m = Portal(3, 3);
+    m.BayLoads[1] = {-1, 1, 1, 0, 0, 60, 6, 0.7};
+    m = Analysed(m);
+    const FrameCheck check = CheckFrame(m, BayRecordsOf(m));
+    const FrameGrid grid = LayOutDiagram(m, check.records).grid;
+    double peak = -1e9;
+    for (const auto& s : MomentShapes(m, grid, check.exact.endMoments.moments).front().samples) {
+        peak = std::max(peak, s.moment);
+    }
+    EXPECT_EQ(peak, check.bays[0].maxSagging);
+    EXPECT_EQ(check.bays[0].maxSaggingX, 0.7);
 }
 
 } // namespace
