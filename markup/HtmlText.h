@@ -22,7 +22,6 @@ public:
     HtmlTable(std::string& out, std::string_view id, std::initializer_list<std::string_view> heads);
     HtmlTable(std::string& out, std::string_view id, const std::vector<std::string_view>& heads);
     HtmlTable(const HtmlTable&) = delete;
-    HtmlTable& operator=(const HtmlTable&) = delete;
     /// Closes the last row and the table.
     ~HtmlTable();
 
