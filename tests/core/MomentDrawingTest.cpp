@@ -262,8 +262,9 @@ TEST(MomentDrawing, APointLoadsPeakIsDrawnWhereItStands) {
     m = Analysed(m);
     const FrameCheck check = CheckFrame(m, BayRecordsOf(m));
     const FrameGrid grid = LayOutDiagram(m, check.records).grid;
+    const std::vector<MomentShape> shapes = MomentShapes(m, grid, check.exact.endMoments.moments);
     double peak = -1e9;
-    for (const auto& s : MomentShapes(m, grid, check.exact.endMoments.moments).front().samples) {
+    for (const MomentShape::Sample& s : shapes.front().samples) {
         peak = std::max(peak, s.moment);
     }
     EXPECT_EQ(peak, check.bays[0].maxSagging);
