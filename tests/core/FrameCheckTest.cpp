@@ -262,6 +262,20 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
     }
 }
 
+// The comparison takes every member end that both tables hold, base ends (member 4
+// of a base joint) included, and names the first with the largest difference.
+TEST(EndMomentDifference, EveryMemberEndBothTablesHold) {
+    FrameEndMoments cycle, exact;
+    cycle.moments[1][4] = 5, exact.moments[1][4] = 2;   // a base end, 3 off
+    cycle.moments[3][1] = -1, exact.moments[3][1] = -7; // a beam end, 6 off
+    cycle.moments[3][4] = 10, exact.moments[4][4] = 12; // held by one table each
+    const EndMomentDifference d = CompareEndMoments(cycle, exact);
+    EXPECT_EQ(std::to_string(d.joint) + "/" + std::to_string(d.member), "3/1");
+    EXPECT_EQ(d.share(), 6.0 / 12);
+    cycle.moments[1][4] = 20; // now the base end differs most
+    EXPECT_EQ(CompareEndMoments(cycle, exact).member, 4);
+}
+
 // The slope-deflection equations are linear: every load divided by 1000, so that
 // no moment reaches 1 kN·m, gives the same shares of the largest exact end moment.
 TEST(Convergence, SharesDoNotDependOnTheSizeOfTheLoads) {
