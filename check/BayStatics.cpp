@@ -89,5 +89,6 @@ BayStatics BayStaticsOf(const BayLoad& bay, double leftEnd, double rightEnd) {
 }
 
 bool LoadTermDisagrees(double fixedEnd, double typed) {
-    return std::fabs(fixedEnd - typed) > 0.005 * std::max(std::fabs(fixedEnd), std::fabs(typed));
+    return std::fabs(fixedEnd - typed) >
+           LoadTermTolerance * std::max(std::fabs(fixedEnd), std::fabs(typed));
 }

@@ -32,6 +32,10 @@ double BendingMomentAt(const BayLoad& bay, double leftEnd, double leftReaction, 
 /// The span L must be greater than 0 and X within it.
 BayStatics BayStaticsOf(const BayLoad& bay, double leftEnd, double rightEnd);
 
+/// How far a typed load term may be from the fixed-end moment of the bay's loads:
+/// a share of the larger of the two magnitudes (0.005 is 0.5 %).
+inline constexpr double LoadTermTolerance = 0.005;
+
 /// Whether a typed load term disagrees with the fixed-end moment of the bay's
-/// loads: by more than 0.5 % of the larger of the two magnitudes.
+/// loads: by more than LoadTermTolerance of the larger of the two magnitudes.
 bool LoadTermDisagrees(double fixedEnd, double typed);

@@ -14,6 +14,11 @@ struct CycleState {
 /// analysed model.
 CycleState InitialCycleState(const FrameModel& analysed);
 
+/// The state Kani's iteration starts from: every rotation and storey moment 0.
+inline CycleState ZeroCycleState() {
+    return {};
+}
+
 /// One more cycle on `state`: a sweep with its storey moments, then the storey
 /// moments formed anew from the swept rotation moments. The sweep and the storey
 /// moments are the analysis's own, so cycle 1 gives MRot1 and FloorM1.

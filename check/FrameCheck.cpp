@@ -2,13 +2,6 @@
 
 #include <stdexcept>
 
-namespace {
-
-// Sums that statics makes 0 are rounding below this share of the largest end moment.
-constexpr double RoundingShare = 1e-9;
-
-} // namespace
-
 FrameCheck CheckFrame(const FrameModel& model, const BayRecordTable& records) {
     if (!records.describesEveryBay(CountsOf(model))) {
         throw std::invalid_argument("CheckFrame: a bay of the frame has no record; the model "
@@ -26,7 +19,8 @@ FrameCheck CheckFrame(const FrameModel& model, const BayRecordTable& records) {
     check.roundingLevel =
         RoundingShare *
         LargestEndMoment(check.exact.solved ? check.exact.endMoments : check.oneCycle);
-    check.convergence = TraceConvergence(model, check.exact, check.oneCycleDifference);
+    check.convergence = TraceConvergence(model, check.exact, InitialCycleState(model));
+    check.fromZero = TraceConvergence(model, check.exact, ZeroCycleState());
     SumJoints(model, check.beforeBalance, check.jointSumBefore);
     SumJoints(model, check.oneCycle, check.jointSumOneCycle);
     SumStoreys(model, check.oneCycle, check.storeys.oneCycle);

@@ -21,6 +21,10 @@
 // member end; forces in kN, upward (reactions) or compressive (columns) positive;
 // lengths in the unit of the spans.
 
+/// Sums that statics makes 0 are rounding below this share of the largest end
+/// moment.
+inline constexpr double RoundingShare = 1e-9;
+
 /// Everything the frame page shows besides the input.
 struct FrameCheck {
     BayRecordTable records; ///< which record describes each bay
@@ -38,7 +42,10 @@ struct FrameCheck {
     /// this is rounding, not a force: 1e-9 of the largest exact end moment, or of
     /// the one cycle's without an exact solution.
     double roundingLevel = 0;
+    /// The method's cycles repeated from M(0) and the storey moments (0).
     Convergence convergence;
+    /// The same cycles from zero, as Kani's iteration runs them.
+    Convergence fromZero;
     /// Σ end moments per joint of floors 1..F: before the balance (the unbalance it
     /// distributes), after it, and exact.
     JointTable jointSumBefore{}, jointSumOneCycle{}, jointSumExact{};

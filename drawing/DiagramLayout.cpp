@@ -11,9 +11,7 @@ constexpr double InnerMargin = 40; ///< beside a column line: its joint numbers 
 /// Beside an end column line with a cantilever: the stub and the label at its root.
 constexpr double CantileverMargin = 130;
 constexpr double BottomRoom = 12; ///< below the base: the supports' hatching
-/// A bay far shorter than the others is drawn wider than its span, with room
-/// for its joint numbers and a label: 0.4 of the mean bay.
-constexpr double LeastBayWidth = 0.4 * FrameGrid::BayWidth;
+constexpr double LeastBayWidth = LeastBayShare * FrameGrid::BayWidth;
 
 /// Whether any floor's first (member 1) or last (member 2) joint carries a cantilever.
 bool CantileverOnSide(const FrameModel& model, int floors, int member) {

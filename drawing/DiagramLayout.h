@@ -15,6 +15,9 @@
 
 inline constexpr double DiagramPixelsPerUnit = 0.72;
 inline constexpr double DiagramFontSize = 13.5;
+/// A bay far shorter than the others is drawn wider than its span, with room
+/// for its joint numbers and a label: this share of the mean bay.
+inline constexpr double LeastBayShare = 0.4;
 /// 186 mm is 702.99 CSS pixels (96 to the inch); a picture's size is written in
 /// whole pixels, so a part is at most 702 pixels wide.
 inline constexpr double MaxPartWidth = 702 / DiagramPixelsPerUnit;

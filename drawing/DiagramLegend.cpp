@@ -19,11 +19,13 @@ void AppendSwatch(std::string& out, double width, std::string_view shapes) {
     out += "</svg>";
 }
 
-/// One key: its sample (a picture or sample text) beside what it means.
+/// One key: its sample (a picture or sample text) beside what it means. The
+/// space after the sample keeps its text apart from the meaning when the page is
+/// read as text (a screen reader, a copy into a text file).
 void AppendKey(std::string& out, std::string_view sample, std::string_view text) {
     out += "<li><span class=\"sample\">";
     out += sample;
-    out += "</span><span>";
+    out += "</span> <span>";
     AppendEscaped(out, text);
     out += "</span></li>\n";
 }
@@ -73,7 +75,7 @@ void AppendDiagramLegend(std::string& out, const LegendFacts& facts) {
                   "A cantilever beyond a floor's end joint; its length is not input, so its "
                   "moment is drawn falling to 0 at the stub's end.");
     }
-    AppendKey(out, "<span class=\"number\">27.5</span><span class=\"number span\">13.8</span>",
+    AppendKey(out, "<span class=\"number\">27.5</span> <span class=\"number span\">13.8</span>",
               std::string("Sizes of moments in kN·m, without sign: the side on which a moment is "
                           "drawn is the tension side. Beside a member end, the end moment; in "
                           "bold under a span, ") +

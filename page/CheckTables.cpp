@@ -1,6 +1,7 @@
+#include "page/CheckTables.h"
+
 #include "markup/HtmlText.h"
 #include "model/NumberText.h"
-#include "page/PageTables.h"
 
 #include <cmath>
 #include <vector>

@@ -1,6 +1,8 @@
+#include "page/ConvergenceTables.h"
+
 #include "markup/HtmlText.h"
 #include "model/NumberText.h"
-#include "page/PageTables.h"
+#include "page/PageText.h"
 
 #include <string>
 #include <vector>
@@ -12,36 +14,18 @@ namespace {
 constexpr int ShortRun = 12;
 constexpr int FirstShown = 10;
 
-// The rotations table shows every cycle of a run of up to 10, and of a longer
-// one cycles 0..7 and the last two: 11 columns of moments at most, so that it
-// fits the printed page.
-constexpr int RotationRun = 10;
-constexpr int RotationFirst = 7;
-
 const std::string Ellipsis = "\xE2\x80\xA6";
-
-/// The first cycle whose sweep is within `share`, before any balance; −1 when
-/// none is.
-int FirstCycleWithin(const Convergence& convergence, double share) {
-    const std::vector<double>& shares = convergence.shares;
-    for (std::size_t c = 0; c < shares.size(); ++c) {
-        if (shares[c] <= share) {
-            return static_cast<int>(c) + 1;
-        }
-    }
-    return -1;
-}
 
 /// "within 1 %", "within 0.1 %", both, or nothing, for a cycle that first comes
 /// within `near` or `close` of the exact end moments.
 std::string WithinMark(bool near, bool close) {
     if (near && close) {
-        return "within 1 % and 0.1 %";
+        return "within " + PercentText(NearShare) + " and " + PercentText(CloseShare);
     }
     if (near) {
-        return "within 1 %";
+        return "within " + PercentText(NearShare);
     }
-    return close ? "within 0.1 %" : "";
+    return close ? "within " + PercentText(CloseShare) : "";
 }
 
 void AppendShareRow(HtmlTable& table, std::string_view rowClass, int cycle,
@@ -58,6 +42,16 @@ void AppendShareRow(HtmlTable& table, std::string_view rowClass, int cycle,
 
 } // namespace
 
+int FirstCycleWithin(const Convergence& convergence, double share) {
+    const std::vector<double>& shares = convergence.shares;
+    for (std::size_t c = 0; c < shares.size(); ++c) {
+        if (shares[c] <= share) {
+            return static_cast<int>(c) + 1;
+        }
+    }
+    return -1;
+}
+
 std::vector<int> ShownCycleRows(int last, int nearCycle) {
     std::vector<int> shown;
     for (int c = 1; c <= last; ++c) {
@@ -71,10 +65,10 @@ std::vector<int> ShownCycleRows(int last, int nearCycle) {
     return shown;
 }
 
-std::vector<int> ShownRotationCycles(int last) {
+std::vector<int> ShownCycles(int first, int last) {
     std::vector<int> shown;
-    for (int c = 0; c <= last; ++c) {
-        if (last <= RotationRun || c <= RotationFirst || c >= last - 1) {
+    for (int c = first; c <= last; ++c) {
+        if (last <= AllCyclesUpTo || c <= LastOfFirstCycles || c >= last - 1) {
             shown.push_back(c);
         } else if (shown.back() != -1) {
             shown.push_back(-1);
@@ -111,19 +105,20 @@ void AppendCycleTable(std::string& out, const FrameCheck& check) {
                        mark);
     }
     if (c.outcome == Convergence::Outcome::MoreThanLimit) {
-        table.row().empty().text("not within 0.1 % after " + WholeToText(CycleLimit) + " cycles");
+        table.row().empty().text("not within " + PercentText(CloseShare) + " after " +
+                                 WholeToText(CycleLimit) + " cycles");
         table.empty().empty();
     }
     // Not a step of the cycles: cycle 2 sweeps on from cycle 1 before the balance.
+    const double balanced = check.oneCycleDifference.share();
     AppendShareRow(table, "balance", 1,
                    "after the balance, as in the reports: a one-off correction, not a cycle",
-                   c.balancedShare, false,
-                   WithinMark(c.balancedShare <= NearShare, c.balancedShare <= CloseShare));
+                   balanced, false, WithinMark(balanced <= NearShare, balanced <= CloseShare));
 }
 
 void AppendRotationTable(std::string& out, const FrameModel& model, const FrameCheck& check) {
     const std::vector<CycleState>& states = check.convergence.states;
-    const std::vector<int> shown = ShownRotationCycles(static_cast<int>(states.size()) - 1);
+    const std::vector<int> shown = ShownCycles(0, static_cast<int>(states.size()) - 1);
     std::vector<std::string> names = {"joint or storey"};
     for (int cycle : shown) {
         names.push_back(cycle < 0 ? Ellipsis : "M(" + WholeToText(cycle) + "), kN·m");

@@ -1,5 +1,6 @@
+#include "page/InputTables.h"
+
 #include "markup/HtmlText.h"
-#include "page/PageTables.h"
 
 void AppendInputTables(std::string& out, const FrameModel& model) {
     const FrameCounts counts = CountsOf(model);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "markup/HtmlText.h"
+#include "model/NumberText.h"
 
 #include <string>
 #include <string_view>
@@ -17,4 +18,10 @@ inline void AppendHeading(std::string& out, std::string_view text) {
     out += "<h2>";
     AppendEscaped(out, text);
     out += "</h2>\n";
+}
+
+/// "0.1 %": a share (0.001) as the page's text writes it, so that the text says
+/// the very constant the code compares with.
+inline std::string PercentText(double share) {
+    return NumberToText(share * 100, PageDigits) + " %";
 }

@@ -1,6 +1,7 @@
+#include "page/WorkedStep.h"
+
 #include "analysis/JointMembers.h"
 #include "model/NumberText.h"
-#include "page/HandCalculation.h"
 #include "page/PageText.h"
 
 #include <string>
@@ -82,18 +83,19 @@ void AppendBeamEnd(std::string& out, const FrameModel& model, int j) {
 
 void AppendWorkedStep(std::string& out, const FrameModel& model) {
     const int j = CountsOf(model).columns + 1;
-    out += "<section id=\"worked\">\n";
-    AppendHeading(out, "A worked step");
     AppendParagraph(out, "Cycle 1 at " + Joint(j) +
                              ", the first joint of floor 1, with the frame's own numbers as the "
-                             "main report prints them (15 digits; the tables round them to 6). "
-                             "It is the first joint swept, so every neighbour still holds cycle "
-                             "0: M(0), with the storey moments (0). The factors are those of the "
-                             "table above.");
+                             "main report prints them (up to " +
+                             WholeToText(ReportDigits) +
+                             " significant digits, a trailing zero not written; the tables round "
+                             "them to " +
+                             WholeToText(PageDigits) +
+                             " significant digits). It is the first joint swept, so every "
+                             "neighbour still holds cycle 0: M(0), with the storey moments (0). "
+                             "The factors are those of the table above.");
     AppendJointUpdate(out, model, j);
     AppendParagraph(out, "Once every joint is swept, the storey moments are formed anew:");
     AppendStoreyMoment(out, model);
     AppendParagraph(out, "From M(1) and the storey moments (1), the end moments of cycle 1:");
     AppendBeamEnd(out, model, j);
-    out += "</section>\n";
 }

@@ -6,7 +6,7 @@
 #include "check/FrameCheck.h"
 #include "model/NumberText.h"
 #include "page/FramePage.h"
-#include "page/PageTables.h"
+#include "page/ConvergenceTables.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -137,7 +137,7 @@ TEST(HandCalculation, ALongRunIsShownByItsFirstAndLastCycles) {
     for (const auto& [name, last, nearCycle, shown] : rows) {
         std::string text;
         const bool rotations = nearCycle < 0;
-        for (int cycle : rotations ? ShownRotationCycles(last) : ShownCycleRows(last, nearCycle)) {
+        for (int cycle : rotations ? ShownCycles(0, last) : ShownCycleRows(last, nearCycle)) {
             text += (cycle == (rotations ? -1 : 0) ? "…" : std::to_string(cycle)) + " ";
         }
         EXPECT_EQ(text, shown) << name;
