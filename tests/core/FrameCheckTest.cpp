@@ -6,7 +6,6 @@
 #include "TestSupport.h"
 #include "calculate/Calculate.h"
 #include "check/BayStatics.h"
-#include "page/FramePage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,11 +17,6 @@ BayLoad Udl(double w, double l) {
 }
 BayLoad Point(double w1, double w2, double p, double l, double x) {
     return {-1, 1, 1, w1, w2, p, l, x};
-}
-
-FrameCheck Checked(FrameModel m) {
-    EXPECT_EQ(RunAnalysis(m), std::nullopt);
-    return CheckFrame(m, BayRecordsOf(m));
 }
 
 // Slope-deflection with end moments k (2φ_near + φ_far + ψ) − load term, base fixed.
@@ -49,7 +43,7 @@ TEST(FrameCheck, PortalsSolvedByHand) {
     };
     for (const PortalCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const FrameCheck check = Checked(Portal(c.kLeft, c.kRight));
+        const FrameCheck check = Checked(Portal(c.kLeft, c.kRight)).check;
         ASSERT_TRUE(check.exact.solved) << check.exact.whyNot;
         const auto& e = check.exact.endMoments.moments;
         const BayCheck& bay = check.bays[0];
@@ -73,7 +67,7 @@ TEST(FrameCheck, PortalsSolvedByHand) {
 // bases carry every bay load: the beams' end-moment shears cancel in pairs.
 TEST(FrameCheck, ExactSolutionWithCantileversIsInEquilibrium) {
     const FrameModel m = CantileverFrame();
-    const FrameCheck check = Checked(m);
+    const FrameCheck check = Checked(m).check;
     ASSERT_TRUE(check.exact.solved) << check.exact.whyNot;
     const double largest = LargestEndMoment(check.exact.endMoments);
     for (int j = 4; j <= 12; ++j) {
@@ -101,7 +95,7 @@ TEST(FrameCheck, ExactSolutionWithCantileversIsInEquilibrium) {
     // the base: with cantilevers on every floor, and on the top floor alone.
     FrameModel topOnly = m;
     topOnly.M1[4] = topOnly.M1[7] = topOnly.M2[6] = topOnly.M2[9] = 0;
-    for (const FrameCheck& c : {check, Checked(topOnly)}) {
+    for (const FrameCheck& c : {check, Checked(topOnly).check}) {
         for (const ColumnForce& column : c.forces.columns) {
             EXPECT_EQ(column.cantileverShearUnknown, column.topJoint % 3 != 2) << column.topJoint;
         }
@@ -167,7 +161,7 @@ TEST(FrameCheck, TypedLoadTermsAgainstTheBay) {
         FrameModel m = Portal(3, 1);
         m.M2[3] = c.m2Left;
         m.M1[4] = c.m1RightStored;
-        const BayCheck bay = Checked(m).bays.at(0);
+        const BayCheck bay = Checked(m).check.bays.at(0);
         EXPECT_EQ(bay.mismatch, c.mismatch) << c.name;
         EXPECT_EQ(bay.typedRight, -c.m1RightStored) << c.name;
     }
@@ -228,7 +222,8 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
                  // Every share 0 of no moment at all: exact from the first cycle.
                  {"no load at all", Scaled(Portal(3, 3), 0), Outcome::Reached, nullptr}};
     for (const auto& c : cases) {
-        const FrameCheck check = Checked(c.model);
+        const CheckedFrame checked = Checked(c.model);
+        const FrameCheck& check = checked.check;
         EXPECT_EQ(check.exact.solved, c.why == nullptr) << c.name;
         EXPECT_NE(check.exact.whyNot.find(c.why ? c.why : ""), std::string::npos) << c.name;
         EXPECT_EQ(check.convergence.outcome, c.outcome) << c.name;
@@ -244,7 +239,7 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
         EXPECT_EQ(check.forces.bases.size(), c.why ? 0u : 2u) << c.name;
         // The page says each warning that holds once, at its top: a negative stiffness
         // whether or not the frame solves.
-        const std::string page = FramePageText(c.model, check);
+        const std::string page = checked.page();
         if (c.why != nullptr) { // the rotations: M(0) and M(1) alone, no exact value
             const auto rotations = Tables(page)[2].second;
             EXPECT_EQ(rotations[0].size(), 4u) << c.name;
@@ -280,7 +275,7 @@ TEST(EndMomentDifference, EveryMemberEndBothTablesHold) {
 // no moment reaches 1 kN·m, gives the same shares of the largest exact end moment.
 TEST(Convergence, SharesDoNotDependOnTheSizeOfTheLoads) {
     for (const FrameModel& m : {Tower(), CantileverFrame()}) {
-        const FrameCheck check = Checked(m), small = Checked(Scaled(m, 1e-3));
+        const FrameCheck check = Checked(m).check, small = Checked(Scaled(m, 1e-3)).check;
         EXPECT_LT(small.oneCycleDifference.largestExact, 1);
         EXPECT_NEAR(small.oneCycleDifference.share(), check.oneCycleDifference.share(), 1e-12);
         EXPECT_NEAR(small.convergence.balancedShare, check.convergence.balancedShare, 1e-12);
@@ -298,9 +293,8 @@ TEST(Convergence, SharesDoNotDependOnTheSizeOfTheLoads) {
 // sweep, which changes each cycle's numbers but not where they go, is held by the
 // golden page's cycles.)
 TEST(Convergence, StartsFromTheReportsCycleAndStopsWithinOfTheExactSolution) {
-    for (FrameModel m : {CantileverFrame(), Portal(3, 3), Portal(3, 1), Tower()}) {
-        ASSERT_EQ(RunAnalysis(m), std::nullopt);
-        const FrameCheck check = CheckFrame(m, BayRecordsOf(m));
+    for (const FrameModel& frame : {CantileverFrame(), Portal(3, 3), Portal(3, 1), Tower()}) {
+        const auto [m, check] = Checked(frame);
         const Convergence& c = check.convergence;
         ASSERT_EQ(c.outcome, Convergence::Outcome::Reached) << m.ProjectName;
         ASSERT_EQ(c.states.size(), c.shares.size() + 1);

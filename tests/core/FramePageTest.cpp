@@ -4,8 +4,6 @@
 
 #include "PageReader.h"
 #include "TestSupport.h"
-#include "analysis/Analysis.h"
-#include "check/FrameCheck.h"
 #include "markup/SvgText.h"
 #include "model/NumberText.h"
 
@@ -18,12 +16,6 @@
 #include <vector>
 
 namespace {
-
-/// The frame analysed and checked, as the calculate command does.
-FrameCheck Checked(FrameModel& m) {
-    EXPECT_EQ(RunAnalysis(m), std::nullopt);
-    return CheckFrame(m, BayRecordsOf(m));
-}
 
 TEST(FramePage, CoordinatesAreTenthsWrittenTheSameEverywhere) {
     const std::pair<double, const char*> rows[] = {{12.04, "12"},
@@ -48,7 +40,7 @@ TEST(FramePage, AnUnloadedPortal) {
     FrameModel m = Portal(3, 3);
     m.M2[3] = m.M1[4] = 0;
     m.BayLoads[1].Udl1 = 0;
-    const std::string page = FramePageText(m, Checked(m));
+    const std::string page = Checked(m).page();
     EXPECT_NE(page.find("<p>1 floor, 2 columns per floor, 1 bay per floor; joints 3 to 4 on the "
                         "floors, base joints 1 to 2; 1 bay record.</p>"),
               std::string::npos);
@@ -61,8 +53,7 @@ TEST(FramePage, AnUnloadedPortal) {
 // a row that says so, and cycle 1 after the balance set apart; none is marked.
 // The rotations show cycles 0..7, "…" and the last two.
 TEST(FramePage, ALongRunOfCyclesIsShownShort) {
-    FrameModel m = Portal(-1.1, -1.1);
-    const auto tables = Tables(FramePageText(m, Checked(m)));
+    const auto tables = Tables(Checked(Portal(-1.1, -1.1)).page());
     std::string cycles, marks;
     const auto& rows = tables[1].second;
     for (std::size_t r = 1; r < rows.size(); ++r) {
@@ -80,12 +71,11 @@ TEST(FramePage, ALongRunOfCyclesIsShownShort) {
 // Whatever a name holds stays text; the setup refuses '<', which the name then
 // gets here directly.
 TEST(FramePage, EscapesEveryTypedText) {
-    FrameModel m = Tower();
-    FrameCheck check = Checked(m);
-    m.ProjectName = "A&B's <b>\"x\"";
-    check.exact.solved = false;
-    check.exact.whyNot = "Storey 1 <sways> freely & \"alone\".";
-    const std::string page = FramePageText(m, check);
+    CheckedFrame c = Checked(Tower());
+    c.model.ProjectName = "A&B's <b>\"x\"";
+    c.check.exact.solved = false;
+    c.check.exact.whyNot = "Storey 1 <sways> freely & \"alone\".";
+    const std::string page = c.page();
     const std::string escaped = "A&amp;B&#39;s &lt;b&gt;&quot;x&quot;";
     EXPECT_NE(page.find("<title>" + escaped), std::string::npos);
     EXPECT_NE(page.find("<h1>" + escaped + "</h1>"), std::string::npos);
@@ -103,13 +93,12 @@ const std::pair<const char*, std::size_t> TableShapes[] = {
 // TOWER's page: every table in order with its columns, every member end once, the
 // largest difference marked once; nothing loaded or run from elsewhere.
 TEST(FramePage, TablesComeInOrderWithTheirColumnsAndRows) {
-    FrameModel m = Tower();
-    FrameCheck check = Checked(m);
+    CheckedFrame c = Checked(Tower());
     // A sum under 1e-9 of the largest exact end moment is rounding and reads 0.
-    const double exactSize = check.oneCycleDifference.largestExact;
-    check.jointSumOneCycle[5] = 0.5e-9 * exactSize;
-    check.jointSumOneCycle[6] = 2e-9 * exactSize;
-    const std::string page = FramePageText(m, check);
+    const double exactSize = c.check.oneCycleDifference.largestExact;
+    c.check.jointSumOneCycle[5] = 0.5e-9 * exactSize;
+    c.check.jointSumOneCycle[6] = 2e-9 * exactSize;
+    const std::string page = c.page();
     const auto tables = Tables(page);
     EXPECT_EQ(tables[4].second[1][2] + " " + tables[4].second[2][2],
               "0 " + NumberToText(2e-9 * exactSize, PageDigits));
@@ -160,12 +149,11 @@ TEST(FramePage, TablesComeInOrderWithTheirColumnsAndRows) {
 }
 
 TEST(FramePage, WithoutAnExactSolutionTheExactColumnsAreEmpty) {
-    FrameModel m = Tower();
-    FrameCheck check = Checked(m);
-    check.exact.solved = false;
-    check.exact.whyNot = "the storey 2 columns have no stiffness.";
-    check.convergence.outcome = Convergence::Outcome::NotSolved;
-    const std::string page = FramePageText(m, check);
+    CheckedFrame c = Checked(Tower());
+    c.check.exact.solved = false;
+    c.check.exact.whyNot = "the storey 2 columns have no stiffness.";
+    c.check.convergence.outcome = Convergence::Outcome::NotSolved;
+    const std::string page = c.page();
     EXPECT_NE(page.find("no unique solution: the storey 2 columns"), std::string::npos);
     EXPECT_EQ(page.find("class=\"cycle\""), std::string::npos); // the one cycle drawn alone
     const auto tables = Tables(page);

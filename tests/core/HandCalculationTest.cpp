@@ -2,28 +2,13 @@
 // cycles, redone from the input and from the page's own cells.
 #include "PageReader.h"
 #include "TestSupport.h"
-#include "analysis/Analysis.h"
-#include "check/FrameCheck.h"
 #include "model/NumberText.h"
-#include "page/FramePage.h"
 #include "page/PageTables.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <map>
 
 namespace {
-
-std::string PageOf(FrameModel& m) {
-    EXPECT_EQ(RunAnalysis(m), std::nullopt);
-    return FramePageText(m, CheckFrame(m, BayRecordsOf(m)));
-}
-
-std::vector<std::vector<std::string>> TableOf(const std::string& page, const std::string& id) {
-    const auto tables = Tables(page);
-    return std::map<std::string, std::vector<std::vector<std::string>>>(tables.begin(),
-                                                                        tables.end())[id];
-}
 
 double Read(const std::string& cell) {
     return TextToNumber(cell).value_or(NAN);
@@ -37,7 +22,7 @@ double Read(const std::string& cell) {
 // of joint 3 = 2 (2 × 5.34 − 7.48) − 36 = −29.6.
 TEST(HandCalculation, TheWorkedStepIsThePortalWorkedByHand) {
     FrameModel m = Portal(3, 1);
-    const std::string page = PageOf(m);
+    const std::string page = Checked(m).page();
     const std::size_t at = page.find("<section id=\"worked\">");
     ASSERT_NE(at, std::string::npos);
     const std::string worked = page.substr(at, page.find("</section>", at) - at);
@@ -57,8 +42,10 @@ TEST(HandCalculation, TheWorkedStepIsThePortalWorkedByHand) {
 // Q, M(0) and Y are the main report's (the model's tables it prints), rounded to
 // the page's 6 digits; the sway factor is −1.5 k3 / Σ k3 of the storey, from the input.
 TEST(HandCalculation, TheFactorsAreTheReportsAndTheSwayFactorsTheInputs) {
-    for (FrameModel m : {Tower(), CantileverFrame()}) {
-        const auto factors = TableOf(PageOf(m), "factors");
+    for (const FrameModel& frame : {Tower(), CantileverFrame()}) {
+        const CheckedFrame c = Checked(frame);
+        const FrameModel& m = c.model;
+        const auto factors = TableById(c.page(), "factors");
         const int n = CountsOf(m).columns;
         ASSERT_EQ(factors.size(), static_cast<std::size_t>(CountsOf(m).lastJoint - n + 1));
         for (int j = n + 1; j <= CountsOf(m).lastJoint; ++j) {
@@ -87,9 +74,9 @@ TEST(HandCalculation, TheFactorsAreTheReportsAndTheSwayFactorsTheInputs) {
 // It meets the page's M(1) within what the rounding of those cells allows.
 TEST(HandCalculation, MOneIsRedoneFromThePagesFactors) {
     for (FrameModel m : {Tower(), CantileverFrame(), Portal(3, 1)}) {
-        const std::string page = PageOf(m);
-        const auto factors = TableOf(page, "factors");
-        const auto rotations = TableOf(page, "rotations");
+        const std::string page = Checked(m).page();
+        const auto factors = TableById(page, "factors");
+        const auto rotations = TableById(page, "rotations");
         const FrameCounts c = CountsOf(m);
         // Row j − N of the rotations; the storey rows follow, so storey f reads as
         // "joint" last + f. 0 at a base.
@@ -149,13 +136,13 @@ TEST(HandCalculation, ALongRunIsShownByItsFirstAndLastCycles) {
 TEST(HandCalculation, ABalanceWithinDoesNotStopTheSweep) {
     FrameModel m = Portal(10, 10);
     m.K[3][2] = m.K[4][1] = 1;
-    const std::string page = PageOf(m);
+    const std::string page = Checked(m).page();
     std::string cycles;
-    for (const auto& row : TableOf(page, "cycles")) {
+    for (const auto& row : TableById(page, "cycles")) {
         cycles += row[0] + " " + row[3] + "|";
     }
     EXPECT_EQ(cycles, "cycle mark|1 within 1 %|2 within 0.1 %|1 within 1 % and 0.1 %|");
-    EXPECT_EQ(TableOf(page, "rotations")[0].size(), 5u); // joint, M(0), M(1), M(2), exact
+    EXPECT_EQ(TableById(page, "rotations")[0].size(), 5u); // joint, M(0), M(1), M(2), exact
 }
 
 } // namespace

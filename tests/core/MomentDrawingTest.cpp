@@ -2,14 +2,11 @@
 // printed text size, its labels' room and sides, and its parts.
 #include "PageReader.h"
 #include "TestSupport.h"
-#include "analysis/Analysis.h"
 #include "bench/BenchFrames.h"
-#include "check/FrameCheck.h"
 #include "drawing/DiagramLayout.h"
 #include "drawing/LabelPlacement.h"
 #include "drawing/MomentShapes.h"
 #include "model/NumberText.h"
-#include "page/FramePage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,11 +17,6 @@
 #include <vector>
 
 namespace {
-
-FrameModel Analysed(FrameModel m) {
-    EXPECT_EQ(RunAnalysis(m), std::nullopt);
-    return m;
-}
 
 /// One floor of three columns: bay 1 loaded with 20 kN/m over 6 m, bay 2 of
 /// `span2` unloaded, so that its moment runs straight from hogging at one end
@@ -40,7 +32,7 @@ FrameModel TwoBays(double span2, bool cantilever = false) {
     m.M2[6] = cantilever ? 7.5 : 0;
     m.BayLoads[1] = {0, 1, 1, 20, 0, 0, 6, 0};
     m.BayLoads[2] = {0, 2, 1, 0, 0, 0, span2, 0};
-    return Analysed(m);
+    return m;
 }
 
 struct PageRow {
@@ -52,12 +44,12 @@ struct PageRow {
 };
 
 const PageRow Pages[] = {
-    {"TOWER", [] { return Analysed(Tower()); }},
+    {"TOWER", [] { return Tower(); }},
     // The one cycle's midspan moments at midspan: 8 of TOWER's 11 sagging ones have room.
-    {"TOWER, one cycle alone", [] { return Analysed(Tower()); }, false, 8},
-    {"6 x 17", [] { return Analysed(FilledFrame(6, 17)); }},
-    {"1 x 100", [] { return Analysed(FilledFrame(1, 100)); }},
-    {"a portal", [] { return Analysed(FilledFrame(1, 2)); }},
+    {"TOWER, one cycle alone", [] { return Tower(); }, false, 8},
+    {"6 x 17", [] { return FilledFrame(6, 17); }},
+    {"1 x 100", [] { return FilledFrame(1, 100); }},
+    {"a portal", [] { return FilledFrame(1, 2); }},
     {"a bay of 0.3 m beside one of 6 m", [] { return TwoBays(0.3); }},
     // Bay 2, unloaded, sags most at its end, whose label says it already.
     {"a peak at a span's end", [] { return TwoBays(6); }, true, 1},
@@ -65,10 +57,9 @@ const PageRow Pages[] = {
 };
 
 std::string PageOf(const PageRow& row) {
-    const FrameModel m = row.frame();
-    FrameCheck check = CheckFrame(m, BayRecordsOf(m));
-    check.exact.solved = check.exact.solved && row.solved;
-    return FramePageText(m, check);
+    CheckedFrame c = Checked(row.frame());
+    c.check.exact.solved = c.check.exact.solved && row.solved;
+    return c.page();
 }
 
 // Printed on A4 (186 mm between the margins), each part at its own width or
@@ -159,7 +150,7 @@ TEST(MomentDrawing, AWideFrameComesInPartsThatShareTheirEdgeColumns) {
         nextBay = last + 1;
     }
     EXPECT_EQ(nextBay, 100);
-    const PageRow sixColumns{"1 x 6", [] { return Analysed(FilledFrame(1, 6)); }};
+    const PageRow sixColumns{"1 x 6", [] { return FilledFrame(1, 6); }};
     const std::string twoParts = PageOf(sixColumns);
     EXPECT_NE(twoParts.find("drawn in 2 parts"), std::string::npos);
     EXPECT_NE(twoParts.find("aria-label=\"Moment diagram of BENCH, Bay 5, column lines 5 and 6\""),
@@ -173,8 +164,7 @@ TEST(MomentDrawing, AWideFrameComesInPartsThatShareTheirEdgeColumns) {
 // side away from its drawn moment, the span's under its curve. Columns at x = 80
 // and 280, the beam at y = 60, the base at 210.
 TEST(MomentDrawing, MomentsAreDrawnOnTheTensionSideAndLabelledAwayFromIt) {
-    const DrawnPart part =
-        DrawnParts(PageOf({"a portal", [] { return Analysed(Portal(3, 3)); }})).at(0);
+    const DrawnPart part = DrawnParts(PageOf({"a portal", [] { return Portal(3, 3); }})).at(0);
     const double left = 80, beam = 60;
     std::string sides; // each fill from the axis out and back, the columns from the base up
     for (const std::vector<Point>& fill : part.fills) {
@@ -259,10 +249,10 @@ TEST(LabelPlacement, BoxesWorkedByHand) {
 TEST(MomentDrawing, APointLoadsPeakIsDrawnWhereItStands) {
     FrameModel m = Portal(3, 3);
     m.BayLoads[1] = {-1, 1, 1, 0, 0, 60, 6, 0.7};
-    m = Analysed(m);
-    const FrameCheck check = CheckFrame(m, BayRecordsOf(m));
-    const FrameGrid grid = LayOutDiagram(m, check.records).grid;
-    const std::vector<MomentShape> shapes = MomentShapes(m, grid, check.exact.endMoments.moments);
+    const auto [analysed, check] = Checked(m);
+    const FrameGrid grid = LayOutDiagram(analysed, check.records).grid;
+    const std::vector<MomentShape> shapes =
+        MomentShapes(analysed, grid, check.exact.endMoments.moments);
     double peak = -1e9;
     for (const MomentShape::Sample& s : shapes.front().samples) {
         peak = std::max(peak, s.moment);

@@ -1,8 +1,12 @@
 #pragma once
 
-// The golden frame and the file helpers that the core tests share.
+// The golden frame, the frames analysed and checked, and the file helpers that
+// the core tests share.
 
+#include "analysis/Analysis.h"
+#include "check/FrameCheck.h"
 #include "model/FrameSetup.h"
+#include "page/FramePage.h"
 
 #include <filesystem>
 #include <fstream>
@@ -89,6 +93,21 @@ inline FrameModel Portal(double kLeft, double kRight) {
     m.M1[4] = -36;
     m.BayLoads[1] = {0, 1, 1, 12, 0, 0, 6, 0};
     return m;
+}
+
+/// A frame analysed and checked as the calculate command does it.
+struct CheckedFrame {
+    FrameModel model;
+    FrameCheck check;
+    /// The frame page of the check as it stands, so that a test may change it first.
+    std::string page() const { return FramePageText(model, check); }
+};
+
+/// `model` analysed, which must succeed, then checked.
+inline CheckedFrame Checked(FrameModel model) {
+    EXPECT_EQ(RunAnalysis(model), std::nullopt) << model.ProjectName;
+    FrameCheck check = CheckFrame(model, BayRecordsOf(model));
+    return {std::move(model), std::move(check)};
 }
 
 inline std::string ReadFile(const fs::path& path) {
