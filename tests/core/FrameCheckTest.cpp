@@ -2,7 +2,6 @@
 // guarantees of any exact solution.
 #include "check/FrameCheck.h"
 
-#include "PageReader.h"
 #include "TestSupport.h"
 #include "calculate/Calculate.h"
 #include "check/BayStatics.h"
@@ -225,7 +224,9 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
         const CheckedFrame checked = Checked(c.model);
         const FrameCheck& check = checked.check;
         EXPECT_EQ(check.exact.solved, c.why == nullptr) << c.name;
-        EXPECT_NE(check.exact.whyNot.find(c.why ? c.why : ""), std::string::npos) << c.name;
+        EXPECT_TRUE(c.why ? check.exact.whyNot.find(c.why) != std::string::npos
+                          : check.exact.whyNot.empty())
+            << c.name << ": " << check.exact.whyNot;
         EXPECT_EQ(check.convergence.outcome, c.outcome) << c.name;
         if (std::string_view(c.name) == "running away") {
             // Told by its size, 1e100 times the largest exact moment, cycles before
@@ -240,11 +241,6 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
         // The page says each warning that holds once, at its top: a negative stiffness
         // whether or not the frame solves.
         const std::string page = checked.page();
-        if (c.why != nullptr) { // the rotations: M(0) and M(1) alone, no exact value
-            const auto rotations = Tables(page)[2].second;
-            EXPECT_EQ(rotations[0].size(), 4u) << c.name;
-            EXPECT_EQ(rotations[1][3], "") << c.name;
-        }
         const std::pair<const char*, bool> warnings[] = {
             {"The frame has no unique solution: ", c.why != nullptr},
             {"A stiffness is negative: k3 = -", c.model.K[3][3] < 0},

@@ -110,8 +110,10 @@ inline CheckedFrame Checked(FrameModel model) {
     return {std::move(model), std::move(check)};
 }
 
+/// What the file at `path` holds; a failure, and "", when it cannot be read.
 inline std::string ReadFile(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
+    EXPECT_TRUE(file.is_open()) << "cannot read " << path;
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
