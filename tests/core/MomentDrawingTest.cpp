@@ -2,10 +2,10 @@
 // printed text size, its labels' room and sides, and its parts.
 #include "PageReader.h"
 #include "TestSupport.h"
-#include "bench/BenchFrames.h"
 #include "drawing/DiagramLayout.h"
 #include "drawing/LabelPlacement.h"
 #include "drawing/MomentShapes.h"
+#include "frames/FilledFrame.h"
 #include "model/NumberText.h"
 
 #include <algorithm>
