@@ -95,6 +95,21 @@ inline FrameModel Portal(double kLeft, double kRight) {
     return m;
 }
 
+/// The frame with every load, its load terms and its bays' loads, times `factor`.
+inline FrameModel Scaled(FrameModel m, double factor) {
+    for (std::size_t j = 0; j < m.M1.size(); ++j) {
+        for (Cell* term : {&m.M1[j], &m.M2[j]}) {
+            *term = term->isEmpty() ? *term : Cell(*term * factor);
+        }
+    }
+    for (BayLoad& bay : m.BayLoads) {
+        for (double* load : {&bay.Udl1, &bay.Udl2, &bay.PointLoad1}) {
+            *load *= factor;
+        }
+    }
+    return m;
+}
+
 /// A frame analysed and checked as the calculate command does it.
 struct CheckedFrame {
     FrameModel model;
