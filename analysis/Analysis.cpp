@@ -1,8 +1,13 @@
 #include "analysis/Analysis.h"
 
 #include "analysis/BayResults.h"
+#include "analysis/EndMoments.h"
+#include "analysis/FirstCycle.h"
+#include "analysis/FirstCycleSnapshot.h"
 #include "analysis/InputCheck.h"
-#include "analysis/Stages.h"
+#include "analysis/JointBalance.h"
+#include "analysis/JointPreparation.h"
+#include "analysis/StoreySway.h"
 #include "model/FrameSetup.h"
 
 #include <cfloat>

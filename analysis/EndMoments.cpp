@@ -1,6 +1,7 @@
+#include "analysis/EndMoments.h"
+
 #include "analysis/EndMomentFormula.h"
 #include "analysis/FiniteCheck.h"
-#include "analysis/Stages.h"
 
 StageResult ComputeEndMoments(FrameModel& model) {
     const FrameCounts counts = CountsOf(model);

@@ -1,6 +1,7 @@
+#include "analysis/FirstCycle.h"
+
 #include "analysis/FiniteCheck.h"
 #include "analysis/RotationSweep.h"
-#include "analysis/Stages.h"
 
 StageResult RunFirstCycle(FrameModel& model) {
     SweepRotationMoments(

@@ -1,5 +1,6 @@
+#include "analysis/FirstCycleSnapshot.h"
+
 #include "analysis/FiniteCheck.h"
-#include "analysis/Stages.h"
 #include "analysis/StoreySway.h"
 
 StageResult SnapshotFirstCycle(FrameModel& model) {

@@ -1,5 +1,6 @@
+#include "analysis/JointBalance.h"
+
 #include "analysis/FiniteCheck.h"
-#include "analysis/Stages.h"
 #include "model/NumberText.h"
 
 #include <array>

@@ -1,5 +1,6 @@
+#include "analysis/JointPreparation.h"
+
 #include "analysis/FiniteCheck.h"
-#include "analysis/Stages.h"
 
 StageResult PrepareJoints(FrameModel& model) {
     const FrameCounts counts = CountsOf(model);

@@ -1,7 +1,6 @@
 #include "analysis/StoreySway.h"
 
 #include "analysis/FiniteCheck.h"
-#include "analysis/Stages.h"
 #include "model/NumberText.h"
 
 #include <cmath>

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "analysis/StageResult.h"
 #include "model/FrameModel.h"
+
+/// Per storey: sway factors -1.5 k3 / (sum of the storey's k3) and the storey
+/// moment FloorM0 from MRot0. Refuses a floor whose k3 add up to 0.
+StageResult ComputeStoreySway(FrameModel& model);
 
 /// Adds to each floor's entry of `storey` (empty on entry) the storey moment
 /// formed from the rotation moments `rotation` with the sway factors of the

@@ -1,8 +1,8 @@
 // Times the calculate command on the two largest frames the table limits allow,
 // with every joint and every bay filled in.
-#include "bench/BenchFrames.h"
 #include "calculate/Calculate.h"
 #include "check/FrameCheck.h"
+#include "frames/FilledFrame.h"
 #include "model/FrameSetup.h"
 #include "report/ReportWriter.h"
 

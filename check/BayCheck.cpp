@@ -19,7 +19,7 @@ BayCheck CheckBay(const FrameModel& model, const ExactSolution& exact, int b) {
     check.femLeft = s.femLeft;
     check.femRight = s.femRight;
     check.typedLeft = model.M2[j];
-    check.typedRight = 0 - model.M1[j + 1]; // a stored 0 reads as 0, not −0
+    check.typedRight = TypedM1(model.M1[j + 1]);
     check.mismatch = LoadTermDisagrees(check.femLeft, check.typedLeft) ||
                      LoadTermDisagrees(check.femRight, check.typedRight);
     return check;

@@ -20,7 +20,7 @@ struct BayCheck {
     double maxSagging = 0, maxSaggingX = 0;
     double femLeft = 0, femRight = 0; ///< fixed-end moments of the loads, as M2 / M1 are typed
     double typedLeft = 0;             ///< M2 of the left joint
-    double typedRight = 0;            ///< M1 of the right joint as typed (−stored)
+    double typedRight = 0;            ///< M1 of the right joint as typed (TypedM1)
     bool mismatch = false;            ///< |fem − typed| > 0.5 % of the larger, at either end
 };
 

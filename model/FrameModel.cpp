@@ -20,6 +20,14 @@ void ClearDerivedTables(FrameModel& model) {
     model.Midspan = {};
 }
 
+double StoredM1(double typed) {
+    return 0.0 - typed; // +0 for both zeros, where -typed would make 0 into -0
+}
+
+Cell TypedM1(const Cell& stored) {
+    return stored.isEmpty() ? Cell() : Cell(StoredM1(stored.value()));
+}
+
 int FloorOfJoint(const FrameModel& model, int joint) {
     for (int f = 1; f <= MaxFloor; ++f) {
         const FloorRange& range = model.FloorJoints[f];

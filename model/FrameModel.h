@@ -91,6 +91,16 @@ struct FrameModel {
     std::array<double, MaxBay + 1> Midspan{};
 };
 
+/// The sign rule of M1, the one place it is written. M1 is typed as the same
+/// number as the beam's other end takes in M2 (wL²/12 at both ends of a uniform
+/// load) and held reversed, so that member 1's end moment with its ends held is
+/// −M1 as member 2's is −M2. A zero of either sign is held, and given back, as
+/// 0: the window, which stores the number its box shows, has always stored one.
+double StoredM1(double typed);
+
+/// M1 as typed from the one held; an empty cell stays empty.
+Cell TypedM1(const Cell& stored);
+
 /// Empties every table that the calculation derives, so that each calculation
 /// starts as the first one of a process would.
 void ClearDerivedTables(FrameModel& model);

@@ -12,9 +12,7 @@ void AppendInputTables(std::string& out, const FrameModel& model) {
             for (int m = 1; m <= MemberCount; ++m) {
                 table.number(model.K[at][m]);
             }
-            // The joint panel stores a typed M1 reversed.
-            const Cell& m1 = model.M1[at];
-            table.number(m1.isEmpty() ? Cell() : Cell(-m1.value()));
+            table.number(TypedM1(model.M1[at]));
             table.number(model.M2[at]);
         }
     }

@@ -17,7 +17,7 @@ cmake -S fuzz -B "$fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_EXPORT_COMPILE_COM
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 status=0
-run-clang-tidy -p "$build" -j "$jobs" -quiet "$PWD/(model|analysis|check|markup|drawing|page|report|calculate|ui|tests|bench)/" \
+run-clang-tidy -p "$build" -j "$jobs" -quiet "$PWD/(model|analysis|check|markup|drawing|page|report|calculate|ui|tests|bench|frames)/" \
     >"$log" 2>&1 || status=1
 run-clang-tidy -p "$fuzz" -j "$jobs" -quiet "$PWD/fuzz/" >>"$log" 2>&1 || status=1
 if [ "$status" -ne 0 ] || grep -qE '(warning|error): ' "$log"; then

@@ -100,13 +100,13 @@ void Form1::Text6_LostFocus() {
 }
 
 void Form1::Text5_LostFocus() {
-    // M1 is typed in the opposite sign convention to the one the model holds. The
-    // sign is reversed once, for what the user typed; text the program wrote
-    // (a reload or an earlier reversal) is only normalised, so passing through
-    // the box never changes a stored moment.
+    // The box shows M1 as the model holds it (StoredM1). What the user typed is
+    // turned into that once; text the program wrote (a reload or an earlier
+    // turn) is only normalised, so passing through the box never changes a
+    // stored moment.
     const auto value = TextToNumber(Typed(Text5));
     if (!value) {
         return;
     }
-    Text5->write(BoxText(Text5->editedSinceWrite() ? *value * -1 : *value));
+    Text5->write(BoxText(Text5->editedSinceWrite() ? StoredM1(*value) : *value));
 }

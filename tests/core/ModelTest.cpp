@@ -3,6 +3,7 @@
 
 #include <array>
 #include <clocale>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -79,6 +80,19 @@ TEST(NumberText, PageNumbersHaveSixSignificantDigitsInTheReportsForm) {
         EXPECT_EQ(NumberToText(value, PageDigits), text) << text;
     }
     EXPECT_EQ(NumberToText(Cell(), PageDigits), "");
+}
+
+// M1 is held reversed, and back; a typed 0 or -0 is held as 0, which the window's
+// box, showing "0" for both, has always stored, and a held -0 reads as 0 too.
+TEST(FrameModel, MOneIsHeldReversedWithOneZero) {
+    for (const double typed : {36.0, -2.5, 0.0, -0.0}) {
+        const double stored = StoredM1(typed);
+        EXPECT_EQ(stored, -typed);
+        EXPECT_EQ(TypedM1(stored).value(), typed);
+        EXPECT_FALSE(std::signbit(stored) && stored == 0) << typed;
+    }
+    EXPECT_FALSE(std::signbit(TypedM1(-0.0).value()));
+    EXPECT_TRUE(TypedM1(Cell()).isEmpty());
 }
 
 // Name, floors and columns as typed, and the part of the message that states the rule.

@@ -2,14 +2,11 @@
 // printed text size, its labels' room and sides, and its parts.
 #include "PageReader.h"
 #include "TestSupport.h"
-#include "analysis/Analysis.h"
-#include "bench/BenchFrames.h"
-#include "check/FrameCheck.h"
 #include "drawing/DiagramLayout.h"
 #include "drawing/LabelPlacement.h"
 #include "drawing/MomentShapes.h"
+#include "frames/FilledFrame.h"
 #include "model/NumberText.h"
-#include "page/FramePage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,11 +17,6 @@
 #include <vector>
 
 namespace {
-
-FrameModel Analysed(FrameModel m) {
-    EXPECT_EQ(RunAnalysis(m), std::nullopt);
-    return m;
-}
 
 /// One floor of three columns: bay 1 loaded with 20 kN/m over 6 m, bay 2 of
 /// `span2` unloaded, so that its moment runs straight from hogging at one end
@@ -40,7 +32,7 @@ FrameModel TwoBays(double span2, bool cantilever = false) {
     m.M2[6] = cantilever ? 7.5 : 0;
     m.BayLoads[1] = {0, 1, 1, 20, 0, 0, 6, 0};
     m.BayLoads[2] = {0, 2, 1, 0, 0, 0, span2, 0};
-    return Analysed(m);
+    return m;
 }
 
 struct PageRow {
@@ -52,12 +44,12 @@ struct PageRow {
 };
 
 const PageRow Pages[] = {
-    {"TOWER", [] { return Analysed(Tower()); }},
+    {"TOWER", [] { return Tower(); }},
     // The one cycle's midspan moments at midspan: 8 of TOWER's 11 sagging ones have room.
-    {"TOWER, one cycle alone", [] { return Analysed(Tower()); }, false, 8},
-    {"6 x 17", [] { return Analysed(FilledFrame(6, 17)); }},
-    {"1 x 100", [] { return Analysed(FilledFrame(1, 100)); }},
-    {"a portal", [] { return Analysed(FilledFrame(1, 2)); }},
+    {"TOWER, one cycle alone", [] { return Tower(); }, false, 8},
+    {"6 x 17", [] { return FilledFrame(6, 17); }},
+    {"1 x 100", [] { return FilledFrame(1, 100); }},
+    {"a portal", [] { return FilledFrame(1, 2); }},
     {"a bay of 0.3 m beside one of 6 m", [] { return TwoBays(0.3); }},
     // Bay 2, unloaded, sags most at its end, whose label says it already.
     {"a peak at a span's end", [] { return TwoBays(6); }, true, 1},
@@ -65,10 +57,9 @@ const PageRow Pages[] = {
 };
 
 std::string PageOf(const PageRow& row) {
-    const FrameModel m = row.frame();
-    FrameCheck check = CheckFrame(m, BayRecordsOf(m));
-    check.exact.solved = check.exact.solved && row.solved;
-    return FramePageText(m, check);
+    CheckedFrame c = Checked(row.frame());
+    c.check.exact.solved = c.check.exact.solved && row.solved;
+    return c.page();
 }
 
 // Printed on A4 (186 mm between the margins), each part at its own width or
@@ -159,7 +150,7 @@ TEST(MomentDrawing, AWideFrameComesInPartsThatShareTheirEdgeColumns) {
         nextBay = last + 1;
     }
     EXPECT_EQ(nextBay, 100);
-    const PageRow sixColumns{"1 x 6", [] { return Analysed(FilledFrame(1, 6)); }};
+    const PageRow sixColumns{"1 x 6", [] { return FilledFrame(1, 6); }};
     const std::string twoParts = PageOf(sixColumns);
     EXPECT_NE(twoParts.find("drawn in 2 parts"), std::string::npos);
     EXPECT_NE(twoParts.find("aria-label=\"Moment diagram of BENCH, Bay 5, column lines 5 and 6\""),
@@ -173,52 +164,64 @@ TEST(MomentDrawing, AWideFrameComesInPartsThatShareTheirEdgeColumns) {
 // side away from its drawn moment, the span's under its curve. Columns at x = 80
 // and 280, the beam at y = 60, the base at 210.
 TEST(MomentDrawing, MomentsAreDrawnOnTheTensionSideAndLabelledAwayFromIt) {
-    const DrawnPart part =
-        DrawnParts(PageOf({"a portal", [] { return Analysed(Portal(3, 3)); }})).at(0);
-    const double left = 80, beam = 60;
-    std::string sides; // each fill from the axis out and back, the columns from the base up
-    for (const std::vector<Point>& fill : part.fills) {
-        const Point axis = fill.front(), top = fill[fill.size() - 2];
-        sides += axis.y == fill.back().y
-                     ? (fill[fill.size() / 2].y > beam ? "sags below; " : "sags above; ")
-                 : (top.x - axis.x) * (axis.x == left ? 1 : -1) < 0 ? "top outside; "
-                                                                    : "top inside; ";
-    }
-    EXPECT_EQ(sides, "sags below; top outside; top outside; ");
-    std::string labels;
-    for (const DrawnText& t : part.texts) {
-        if (t.cls == "joint") {
-            continue;
+    for (const double scale : {1.0, 1.0 / 128}) { // moments under 1 kN·m as any other
+        const FrameModel m = Scaled(Portal(3, 3), scale);
+        const DrawnPart part = DrawnParts(PageOf({"a portal", [&m] { return m; }})).at(0);
+        const double left = 80, beam = 60;
+        std::string sides; // each fill from the axis out and back, the columns from the base up
+        for (const std::vector<Point>& fill : part.fills) {
+            const Point axis = fill.front(), top = fill[fill.size() - 2];
+            sides += axis.y == fill.back().y
+                         ? (fill[fill.size() / 2].y > beam ? "sags below; " : "sags above; ")
+                     : (top.x - axis.x) * (axis.x == left ? 1 : -1) < 0 ? "top outside; "
+                                                                        : "top inside; ";
         }
-        const double x = (t.box.left + t.box.right) / 2, y = (t.box.top + t.box.bottom) / 2;
-        const bool upright = t.box.bottom - t.box.top > t.box.right - t.box.left;
-        labels += t.text + (t.cls == "label span" ? " span" : upright ? " column" : " beam");
-        labels += upright ? (y < 135 ? " top" : " base") : "";
-        labels += upright ? (std::abs(x - 180) < 100 ? " inside; " : " outside; ")
-                          : (y > beam ? " below; " : " above; ");
+        EXPECT_EQ(sides, "sags below; top outside; top outside; ") << scale;
+        std::string labels;
+        for (const DrawnText& t : part.texts) {
+            if (t.cls == "joint") {
+                continue;
+            }
+            const double x = (t.box.left + t.box.right) / 2, y = (t.box.top + t.box.bottom) / 2;
+            const bool upright = t.box.bottom - t.box.top > t.box.right - t.box.left;
+            labels += NumberToText(Number(t.text) / scale, 4); // the label has 6 digits
+            labels += t.cls == "label span" ? " span" : upright ? " column" : " beam";
+            labels += upright ? (y < 135 ? " top" : " base") : "";
+            labels += upright ? (std::abs(x - 180) < 100 ? " inside; " : " outside; ")
+                              : (y > beam ? " below; " : " above; ");
+        }
+        EXPECT_EQ(labels,
+                  "27 column top inside; 27 beam below; 27 span below; 27 column top inside; "
+                  "27 beam below; 13.5 column base outside; 13.5 column base outside; ")
+            << scale;
     }
-    EXPECT_EQ(labels, "27 column top inside; 27 beam below; 27 span below; 27 column top inside; "
-                      "27 beam below; 13.5 column base outside; 13.5 column base outside; ");
 }
 
 // The room beside a column line is 40, beside an end line with a cantilever 130;
-// a part of MaxPartWidth = 975 holds as many whole bays as fit. Bays drawn 80 (the
-// least), 725, 80 and 80 with a cantilever at the left: 130 + 80 + 725 + 40 is
-// exactly 975, the first part's two bays; the other two make the second.
+// a part of MaxPartWidth = 975 holds as many whole bays as fit, and a bay is drawn
+// at most as wide as a part holds beside its rooms. A cantilever at the left,
+// bays drawn at least 80: 80, 725, 80 and 80, where 130 + 80 + 725 + 40 is exactly
+// 975; and 80, 996 drawn as 975 − 130 − 40 = 805, 80, 80 and 80, where 805 and one
+// bay of 80 fill a part.
 TEST(MomentDrawing, APartHoldsAsManyWholeBaysAsFit) {
-    FrameModel m;
-    ASSERT_EQ(SetUpFrame(m, "E", "1", "5"), std::nullopt);
-    const double spans[] = {0.5, 29, 1.25, 1.25}; // mean 8: drawn 12.5 (80), 725, 31.25 (80)
-    for (std::int16_t b = 1; b <= 4; ++b) {
-        m.BayLoads[static_cast<std::size_t>(b)] = {0, b, 1, 0, 0, 0, spans[b - 1], 0};
+    const std::pair<std::vector<double>, const char*> rows[] = {
+        {{0.5, 29, 1.25, 1.25}, "1-3 3-5 "}, // mean 8: drawn 12.5 (80), 725, 31.25 (80)
+        {{0.1, 100, 0.1, 0.1, 0.1}, "1-2 2-4 4-6 "}};
+    for (const auto& [spans, want] : rows) {
+        FrameModel m;
+        const auto columns = static_cast<std::int16_t>(spans.size() + 1);
+        ASSERT_EQ(SetUpFrame(m, "E", "1", std::to_string(columns)), std::nullopt);
+        for (std::int16_t b = 1; b < columns; ++b) {
+            m.BayLoads[static_cast<std::size_t>(b)] = {0, b, 1, 0, 0, 0, spans[b - 1u], 0};
+        }
+        m.M1[columns + 1u] = -10;
+        std::string parts;
+        for (const DiagramPart& part : LayOutDiagram(m, BayRecordsOf(m)).parts) {
+            parts += std::to_string(part.first) + "-" + std::to_string(part.last) + " ";
+            EXPECT_LE(part.view.right - part.view.left, MaxPartWidth);
+        }
+        EXPECT_EQ(parts, want);
     }
-    m.M1[6] = -10;
-    std::string parts;
-    for (const DiagramPart& part : LayOutDiagram(m, BayRecordsOf(m)).parts) {
-        parts += std::to_string(part.first) + "-" + std::to_string(part.last) + " ";
-        EXPECT_LE(part.view.right - part.view.left, MaxPartWidth);
-    }
-    EXPECT_EQ(parts, "1-3 3-5 ");
 }
 
 // From the text metrics: a digit 0.64 of the font size wide, a bold one 0.70, the
@@ -259,10 +262,10 @@ TEST(LabelPlacement, BoxesWorkedByHand) {
 TEST(MomentDrawing, APointLoadsPeakIsDrawnWhereItStands) {
     FrameModel m = Portal(3, 3);
     m.BayLoads[1] = {-1, 1, 1, 0, 0, 60, 6, 0.7};
-    m = Analysed(m);
-    const FrameCheck check = CheckFrame(m, BayRecordsOf(m));
-    const FrameGrid grid = LayOutDiagram(m, check.records).grid;
-    const std::vector<MomentShape> shapes = MomentShapes(m, grid, check.exact.endMoments.moments);
+    const auto [analysed, check] = Checked(m);
+    const FrameGrid grid = LayOutDiagram(analysed, check.records).grid;
+    const std::vector<MomentShape> shapes =
+        MomentShapes(analysed, grid, check.exact.endMoments.moments);
     double peak = -1e9;
     for (const MomentShape::Sample& s : shapes.front().samples) {
         peak = std::max(peak, s.moment);

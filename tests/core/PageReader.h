@@ -36,16 +36,17 @@ inline std::string MarkupFault(const std::string& page) {
     return open.empty() ? "" : "<" + open.back() + "> is never closed";
 }
 
-/// Every table of the page: its id and its rows of cell texts, the header first.
-inline std::vector<std::pair<std::string, std::vector<std::vector<std::string>>>>
-Tables(const std::string& page) {
+/// A table's rows of cell texts, the header first.
+using TableRows = std::vector<std::vector<std::string>>;
+
+/// Every table of the page: its id and its rows.
+inline std::vector<std::pair<std::string, TableRows>> Tables(const std::string& page) {
     EXPECT_EQ(MarkupFault(page), "");
-    std::vector<std::pair<std::string, std::vector<std::vector<std::string>>>> tables;
+    std::vector<std::pair<std::string, TableRows>> tables;
     for (std::size_t at = page.find("<table id=\""); at != std::string::npos;
          at = page.find("<table id=\"", at + 1)) {
         const std::size_t idEnd = page.find('"', at + 11);
-        auto& [id, rows] = tables.emplace_back(page.substr(at + 11, idEnd - at - 11),
-                                               std::vector<std::vector<std::string>>{});
+        auto& [id, rows] = tables.emplace_back(page.substr(at + 11, idEnd - at - 11), TableRows{});
         const std::string body = page.substr(idEnd, page.find("</table>", at) - idEnd);
         for (std::size_t row = body.find("<tr"); row != std::string::npos;
              row = body.find("<tr", row + 1)) {
@@ -59,6 +60,18 @@ Tables(const std::string& page) {
         }
     }
     return tables;
+}
+
+/// The rows of the page's table `id`, the header first; none, and a failure, when
+/// the page has no such table.
+inline TableRows TableById(const std::string& page, const std::string& id) {
+    for (auto& [name, rows] : Tables(page)) {
+        if (name == id) {
+            return std::move(rows);
+        }
+    }
+    ADD_FAILURE() << "the page has no table " << id;
+    return {};
 }
 
 /// ` name="value"` within one tag.

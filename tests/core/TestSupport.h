@@ -1,8 +1,12 @@
 #pragma once
 
-// The golden frame and the file helpers that the core tests share.
+// The golden frame, the frames analysed and checked, and the file helpers that
+// the core tests share.
 
+#include "analysis/Analysis.h"
+#include "check/FrameCheck.h"
 #include "model/FrameSetup.h"
+#include "page/FramePage.h"
 
 #include <filesystem>
 #include <fstream>
@@ -91,8 +95,40 @@ inline FrameModel Portal(double kLeft, double kRight) {
     return m;
 }
 
+/// The frame with every load, its load terms and its bays' loads, times `factor`.
+inline FrameModel Scaled(FrameModel m, double factor) {
+    for (std::size_t j = 0; j < m.M1.size(); ++j) {
+        for (Cell* term : {&m.M1[j], &m.M2[j]}) {
+            *term = term->isEmpty() ? *term : Cell(*term * factor);
+        }
+    }
+    for (BayLoad& bay : m.BayLoads) {
+        for (double* load : {&bay.Udl1, &bay.Udl2, &bay.PointLoad1}) {
+            *load *= factor;
+        }
+    }
+    return m;
+}
+
+/// A frame analysed and checked as the calculate command does it.
+struct CheckedFrame {
+    FrameModel model;
+    FrameCheck check;
+    /// The frame page of the check as it stands, so that a test may change it first.
+    std::string page() const { return FramePageText(model, check); }
+};
+
+/// `model` analysed, which must succeed, then checked.
+inline CheckedFrame Checked(FrameModel model) {
+    EXPECT_EQ(RunAnalysis(model), std::nullopt) << model.ProjectName;
+    FrameCheck check = CheckFrame(model, BayRecordsOf(model));
+    return {std::move(model), std::move(check)};
+}
+
+/// What the file at `path` holds; a failure, and "", when it cannot be read.
 inline std::string ReadFile(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
+    EXPECT_TRUE(file.is_open()) << "cannot read " << path;
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-// The frames of the benchmarks, which the tests of the frame page draw too: F
+// The frames that the benchmarks time and the tests of the frame page draw: F
 // floors of N columns, every joint and every bay filled in, 6 m spans in both
-// load systems.
+// load systems. Here, outside both, so that neither depends on the other.
 
 #include "model/FrameSetup.h"
 

@@ -1,8 +1,8 @@
 // Writes the frame page of a bench frame, F floors × N columns, to a file, so
 // that a browser can render it: write_bench_page F N PAGE.html
 #include "analysis/Analysis.h"
-#include "bench/BenchFrames.h"
 #include "check/FrameCheck.h"
+#include "frames/FilledFrame.h"
 #include "page/FramePage.h"
 
 #include <filesystem>
