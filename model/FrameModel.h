@@ -95,7 +95,8 @@ struct FrameModel {
 /// number as the beam's other end takes in M2 (wL²/12 at both ends of a uniform
 /// load) and held reversed, so that member 1's end moment with its ends held is
 /// −M1 as member 2's is −M2. A zero of either sign is held, and given back, as
-/// 0: the window, which stores the number its box shows, has always stored one.
+/// +0, as the window has always held it: it stores the number its box shows, and
+/// a box shows "0" for both zeros.
 double StoredM1(double typed);
 
 /// M1 as typed from the one held; an empty cell stays empty.

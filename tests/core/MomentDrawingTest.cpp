@@ -165,8 +165,8 @@ TEST(MomentDrawing, AWideFrameComesInPartsThatShareTheirEdgeColumns) {
 // and 280, the beam at y = 60, the base at 210.
 TEST(MomentDrawing, MomentsAreDrawnOnTheTensionSideAndLabelledAwayFromIt) {
     for (const double scale : {1.0, 1.0 / 128}) { // moments under 1 kN·m as any other
-        const FrameModel m = Scaled(Portal(3, 3), scale);
-        const DrawnPart part = DrawnParts(PageOf({"a portal", [&m] { return m; }})).at(0);
+        const DrawnPart part =
+            DrawnParts(PageOf({"a portal", [scale] { return Scaled(Portal(3, 3), scale); }})).at(0);
         const double left = 80, beam = 60;
         std::string sides; // each fill from the axis out and back, the columns from the base up
         for (const std::vector<Point>& fill : part.fills) {
