@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <tuple>
@@ -135,6 +136,83 @@ void CheckLayout(const FormDriver& driver) {
     }
 }
 
+/// The bay-load panel's record counter: what it shows, then what a screen reader is told.
+QStringList RecordCounter(const FormDriver& driver) {
+    auto* counter = driver.find<QLabel>("Label23");
+    return {counter->text(), Told(counter, QAccessible::Name)};
+}
+
+QStringList CounterSays(int shown, int total) {
+    return {QString("RECORD %1 OF %2").arg(shown).arg(total),
+            QString("Bay record %1 of %2").arg(shown).arg(total)};
+}
+
+/// The bay-load panel's controls as the layout specifies them: caption (none for a box)
+/// and place in twips, 15 to a pixel.
+struct Specified {
+    const char* name;
+    const char* caption;
+    int left, top, width, height;
+};
+const Specified BayPanel[] = {
+    {"Frame3", "", 6120, 30, 4695, 3975},
+    {"Label11", "ADD LOAD", 1680, 240, 1695, 375},
+    {"Label22", "FLOOR :- ", 240, 600, 1095, 255},
+    {"Text14", "", 1440, 600, 915, 315},
+    {"Label4", "BAY :- ", 2880, 600, 855, 255},
+    {"Text15", "", 3720, 600, 915, 315},
+    {"Option1", "Point Load system", 240, 1080, 2655, 255},
+    {"Option2", "UDL System", 2640, 1080, 1575, 375},
+    {"Label12", "UDL 1 (KN/M): -", 240, 1410, 1695, 375},
+    {"Text8", "", 2160, 1410, 2000, 405},
+    {"Label16", "UDL 2 (KN/M): -", 240, 1920, 1695, 375},
+    {"Text10", "", 2160, 1920, 2000, 405},
+    {"Label17", "PT. LOAD 1 (KN): -", 240, 2400, 1935, 375},
+    {"Text13", "", 2160, 2400, 2000, 405},
+    {"Label15", "L = ", 120, 3000, 495, 255},
+    {"Text17", "", 600, 3000, 1395, 315},
+    {"Label14", "X =", 2400, 3000, 495, 255},
+    {"Text16", "", 3120, 3000, 1395, 315},
+    {"Command8", "<--  &BACK", 240, 3480, 1215, 375},
+    {"Command9", "D&ONE", 1680, 3480, 1455, 375},
+    {"Command7", "Next -->", 3360, 3480, 1215, 375},
+};
+
+/// The caption of a label or button; a box has none.
+QString Caption(QWidget* widget) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    return {};
+}
+
+/// Every specified control of the bay-load panel has its caption, place and size; the
+/// counter lies inside the panel, clear of every other control of it, its text whole.
+void CheckBayPanel(const FormDriver& driver) {
+    auto pixels = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
+    for (const Specified& control : BayPanel) {
+        QWidget* widget = driver.find(control.name);
+        QVERIFY2(widget != nullptr, control.name);
+        QCOMPARE(widget->geometry(), QRect(pixels(control.left), pixels(control.top),
+                                           pixels(control.width), pixels(control.height)));
+        QCOMPARE(Caption(widget), QString(control.caption));
+    }
+    auto* counter = driver.find<QLabel>("Label23");
+    QVERIFY(counter->parentWidget() == driver.find("Frame3"));
+    QVERIFY(counter->parentWidget()->rect().contains(counter->geometry()));
+    for (QWidget* other :
+         counter->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY2(other == counter || !other->geometry().intersects(counter->geometry()),
+                 qPrintable(other->objectName()));
+    }
+    QVERIFY2(counter->heightForWidth(counter->width()) <= counter->height(),
+             qPrintable(counter->text()));
+    QVERIFY(counter->focusPolicy() == Qt::NoFocus && counter->buddy() == nullptr);
+}
+
 } // namespace
 
 class WindowTest : public QObject {
@@ -183,6 +261,7 @@ private slots:
         CheckLayout(driver);
         driver.setUp("L", "1", "2");
         CheckLayout(driver);
+        CheckBayPanel(driver);
         QVERIFY(!driver.enabled("Command7") && !driver.enabled("Command8"));
     }
 
@@ -327,6 +406,58 @@ private slots:
         QCOMPARE(driver.text(box), typed);
     }
 
+    // The counter beside the bay-load panel's heading shows which record the boxes hold, of
+    // the frame's floors x (columns - 1) records, after the setup and every move; "D&ONE"
+    // keeps the record, on the last one too. A screen reader is told each record by the
+    // counter's name (scripts/check-accessibility.sh hears the change announced). A setup
+    // refused and typed again counts the frame finally set up.
+    void bayRecordCounterFollowsTheRecordShown() {
+        FormDriver driver;
+        driver.setUp("R", "3", "101"); // 404 joints: refused
+        QCOMPARE(driver.errors.size(), 1);
+        driver.setUp("R", "2", "3");
+        QCOMPARE(RecordCounter(driver), CounterSays(1, 4));
+        const std::pair<const char*, int> steps[] = {{"Command9", 1}, {"Command7", 2},
+                                                     {"Command7", 3}, {"Command7", 4},
+                                                     {"Command9", 4}, {"Command8", 3}};
+        for (const auto& [button, shown] : steps) {
+            driver.click(button);
+            QVERIFY2(driver.model().CurrentBay == shown, button);
+            QCOMPARE(RecordCounter(driver), CounterSays(shown, 4));
+            CheckBayPanel(driver);
+            if (QTest::currentTestFailed()) {
+                return;
+            }
+        }
+        QCOMPARE(QApplication::focusWidget(), driver.find("Command8")); // "D&ONE" on record 4
+        driver.click("Label23");
+        QCOMPARE(QApplication::focusWidget(), driver.find("Command8"));
+    }
+
+    // One bay: record 1 of 1, before and after "D&ONE". The largest count, 100 bays, walked
+    // to its end: the counter's two lines fit its place at every record.
+    void bayRecordCounterOfTheSmallestAndLargestFrames() {
+        {
+            FormDriver driver;
+            driver.setUp("ONE", "1", "2");
+            QCOMPARE(RecordCounter(driver), CounterSays(1, 1));
+            driver.click("Command9");
+            QCOMPARE(RecordCounter(driver), CounterSays(1, 1));
+            CheckBayPanel(driver);
+        }
+        FormDriver driver;
+        driver.setUp("HUNDRED", "4", "26");
+        for (int shown = 2; shown <= 100; ++shown) {
+            driver.click("Command7");
+            QCOMPARE(RecordCounter(driver), CounterSays(shown, 100));
+            CheckBayPanel(driver);
+            if (QTest::currentTestFailed()) {
+                return;
+            }
+        }
+        QVERIFY(!driver.enabled("Command7"));
+    }
+
     // A screen reader tells each panel by its name and each box and button by a name
     // unique in the window (the two "D&ONE" are "Store this joint" and "Store this bay
     // record"), with a description, unique in its panel, that names the unit of the
@@ -362,6 +493,10 @@ private slots:
                                               .arg(QRegularExpression::escape(QString(unit))));
             QVERIFY2(word.match(Told(driver.find(box), QAccessible::Description)).hasMatch(), box);
         }
+        // The bay-load panel's record counter, a label, is told by what it shows.
+        QCOMPARE(Told(driver.find("Label23"), QAccessible::Name),
+                 QStringLiteral("Bay record 1 of 4"));
+        QVERIFY(Told(driver.find("Label23"), QAccessible::Description).startsWith("Which bay"));
         for (int joint = 5; joint <= 7; ++joint) {
             driver.click("Command6");
         }
