@@ -5,9 +5,11 @@
 # AT-SPI reports them, the role, name and description of every panel and
 # control: first the setup panel, then, after a 2 x 3 frame is set up, the joint
 # and bay-load panels. It then moves from joint 4 to joint 7 with the joint
-# panel's access key and prints the changes the window announced. Fails when a
-# panel is missing, a control of a panel has no name or no description, or the
-# move to floor 2 was not announced.
+# panel's access key, and from bay record 1 to 2 by pressing "Next bay record"
+# as a screen reader does, and prints the changes the window announced. Fails
+# when a panel is missing, a control of a panel has no name or no description,
+# the bay record counter does not read "Bay record 1 of 4", or the move to
+# floor 2 or to bay record 2 was not announced.
 #   scripts/check-accessibility.sh [PROGRAM]     (default build/ui/velmora)
 # Not part of make test: it needs a session bus, which the tests do not assume.
 set -euo pipefail
@@ -74,6 +76,10 @@ time.sleep(0.5)
 print("\n== After a 2 x 3 frame is set up")
 dump(window)
 expect_panels(window, ["Joint", "Bay load"])
+bay_load = panels(window).get("Bay load")
+named = {c.name: c for c in bay_load} if bay_load is not None else {}
+if "Bay record 1 of 4" not in named:
+    faults.append("no bay record counter named \"Bay record 1 of 4\" on the bay-load panel")
 
 events = []
 def heard(event):
@@ -81,8 +87,16 @@ def heard(event):
     said = f"  {event.any_data!r}" if event.type.startswith("object:text-changed") else ""
     events.append(f"{event.type}  {source.getRoleName()} \"{source.name}\"{said}")
 
+def press(name):
+    action = named[name].queryAction()
+    for i in range(action.nActions):
+        if action.getName(i).lower() == "press":
+            action.doAction(i)
+
 def walk():
     keys("alt+n", "alt+n", "alt+n")
+    if "Next bay record" in named:
+        press("Next bay record")
     GLib.timeout_add(1000, pyatspi.Registry.stop)
     return False
 
@@ -90,11 +104,14 @@ pyatspi.Registry.registerEventListener(
     heard, "object:property-change:accessible-name", "object:text-changed")
 GLib.timeout_add(300, walk)
 pyatspi.Registry.start()
-print("\n== Announced while Next joint moves from joint 4 to joint 7")
+print("\n== Announced while Next joint moves from joint 4 to joint 7, then Next bay record"
+      " from record 1 to 2")
 for line in events:
     print("  " + line)
 if not any("accessible-name" in e and "Floor 2" in e for e in events):
     faults.append("the move to floor 2 was not announced")
+if not any("accessible-name" in e and "Bay record 2 of 4" in e for e in events):
+    faults.append("the move to bay record 2 was not announced")
 
 for fault in faults:
     print("FAIL: " + fault)
@@ -133,4 +150,4 @@ env -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS HOME="$work" XDG_RUNTIME_DIR=
     dbus-run-session -- bash "$here/check-accessibility.sh" --inside "$program" "$work" \
     2>"$work/bus.log" | sed '/^SpiRegistry daemon is running/d' ||
     { status=$?; cat "$work/bus.log" "$work/program.log" >&2; exit "$status"; }
-echo "PASS: every panel and control has a name and a description; the move to floor 2 was announced"
+echo "PASS: every panel and control has a name and a description; the moves to floor 2 and to bay record 2 were announced"

@@ -98,6 +98,11 @@ void Form1::createJointPanel() {
 void Form1::createBayLoadPanel() {
     Frame3 = MakeFrame(this, "Frame3", {6120, 30, 4695, 3975});
     MakeLabel(Frame3, "Label11", QStringLiteral("ADD LOAD"), {1680, 240, 1695, 375}, Look::Heading);
+    // Which record the boxes show, of how many: display only, like the joint panel's joint
+    // number, in the corner left of the heading, the one free place of the panel. It wraps
+    // to two lines there ("RECORD 12" over "OF 100"); it takes no focus and no keystroke.
+    Label23 = MakeLabel(Frame3, "Label23", QString(), {75, 30, 1500, 555}, Look::Floor);
+    Label23->setWordWrap(true);
     auto field = [this](const char* labelName, const char* caption, Twips labelPlace, Look look,
                         const char* boxName, Twips boxPlace) {
         return MakeBox(
@@ -226,6 +231,7 @@ void Form1::Command4_Click() {
     // A cursor that already stands on its last record has nowhere to go forward.
     Command6->setEnabled(model_.CurrentJoint < model_.LastJoint);
     Command7->setEnabled(model_.CurrentBay < model_.TotalBays);
+    showRecordCounter();
     Command3->show();
     Command2->show();
 }

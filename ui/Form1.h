@@ -47,6 +47,7 @@ private:
     void describeBayLoadPanel();
     void describeWindowButtons();
     void announceFloor(const QString& floor);
+    void announceRecord(const QString& shown, const QString& total);
 
     void Form_Load();
     bool Text7_KeyPress(QKeyEvent* event);
@@ -75,6 +76,7 @@ private:
     void Command7_Click();
     void Command8_Click();
     void showBayRecord();
+    void showRecordCounter();
     void chooseOption1(bool chosen);
     void setPointLoadBoxesEnabled(bool enabled);
 
@@ -89,6 +91,7 @@ private:
     QGroupBox* Frame2 = nullptr;
     QGroupBox* Frame3 = nullptr;
     QLabel* Label2 = nullptr;
+    QLabel* Label23 = nullptr; ///< bay-load panel: "RECORD r OF n", display only
     EntryBox* Text1 = nullptr;
     EntryBox* Text2 = nullptr;
     EntryBox* Text3 = nullptr;

@@ -86,6 +86,9 @@ void Form1::describeBayLoadPanel() {
         {Frame3, "Bay load",
          "One bay record at a time: the bay, its load system, loads, span and point-load "
          "position. Only Store this bay record keeps them."},
+        {Label23, "Bay record",
+         "Which bay record the boxes show, and how many there are: one for each bay of the "
+         "frame, the number of floors times the number of columns less 1"},
         {Text14, "Floor of the bay",
          "Floor of the bay this record describes, 1 to the number of floors"},
         {Text15, "Bay number",
@@ -124,5 +127,14 @@ void Form1::announceFloor(const QString& floor) {
     const QString name = QStringLiteral("Floor ") + floor;
     if (Label2->accessibleName() != name) {
         Label2->setAccessibleName(name);
+    }
+}
+
+void Form1::announceRecord(const QString& shown, const QString& total) {
+    // The counter reads "RECORD 3 OF 4"; a screen reader gets "Bay record 3 of 4", told as
+    // the floor caption's change is.
+    const QString name = QStringLiteral("Bay record %1 of %2").arg(shown, total);
+    if (Label23->accessibleName() != name) {
+        Label23->setAccessibleName(name);
     }
 }

@@ -3,6 +3,7 @@
 #include "ui/Form1.h"
 
 #include <QButtonGroup>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -38,6 +39,7 @@ void Form1::Command9_Click() {
     record.SpanL = *TextToNumber(Typed(Text17));
     record.LoadX = *TextToNumber(Typed(Text16));
     focusAfterStore(Command7, Command8, Text14);
+    showRecordCounter(); // the cursor stays: the same record, also on the last one
 }
 
 void Form1::Command7_Click() {
@@ -75,6 +77,15 @@ void Form1::showBayRecord() {
     Text13->write(BoxText(record.PointLoad1));
     Text17->write(BoxText(record.SpanL));
     Text16->write(BoxText(record.LoadX));
+    showRecordCounter();
+}
+
+void Form1::showRecordCounter() {
+    // n is every bay record of the frame, FloorCount x (ColumnsPerFloor - 1), not one floor's.
+    const QString shown = BoxText(model_.CurrentBay);
+    const QString total = BoxText(static_cast<double>(CountsOf(model_).totalBays));
+    Label23->setText(QStringLiteral("RECORD %1 OF %2").arg(shown, total));
+    announceRecord(shown, total);
 }
 
 void Form1::chooseOption1(bool chosen) {

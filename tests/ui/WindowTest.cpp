@@ -135,6 +135,33 @@ void CheckLayout(const FormDriver& driver) {
     }
 }
 
+/// The bay-load panel's record counter: what it shows, then what a screen reader is told.
+QStringList RecordCounter(const FormDriver& driver) {
+    auto* counter = driver.find<QLabel>("Label23");
+    return {counter->text(), Told(counter, QAccessible::Name)};
+}
+
+QStringList CounterSays(int shown, int total) {
+    return {QString("RECORD %1 OF %2").arg(shown).arg(total),
+            QString("Bay record %1 of %2").arg(shown).arg(total)};
+}
+
+/// The counter lies inside the bay-load panel, clear of every other control of it
+/// (so none of theirs moved or grew for it), its text whole, taking no focus.
+void CheckRecordCounter(const FormDriver& driver) {
+    auto* counter = driver.find<QLabel>("Label23");
+    QVERIFY(counter->parentWidget() == driver.find("Frame3"));
+    QVERIFY(counter->parentWidget()->rect().contains(counter->geometry()));
+    for (QWidget* other :
+         counter->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY2(other == counter || !other->geometry().intersects(counter->geometry()),
+                 qPrintable(other->objectName()));
+    }
+    QVERIFY2(counter->heightForWidth(counter->width()) <= counter->height(),
+             qPrintable(counter->text()));
+    QVERIFY(counter->focusPolicy() == Qt::NoFocus && counter->buddy() == nullptr);
+}
+
 } // namespace
 
 class WindowTest : public QObject {
@@ -183,6 +210,7 @@ private slots:
         CheckLayout(driver);
         driver.setUp("L", "1", "2");
         CheckLayout(driver);
+        CheckRecordCounter(driver);
         QVERIFY(!driver.enabled("Command7") && !driver.enabled("Command8"));
     }
 
@@ -327,6 +355,58 @@ private slots:
         QCOMPARE(driver.text(box), typed);
     }
 
+    // The counter beside the bay-load panel's heading shows which record the boxes hold, of
+    // the frame's floors x (columns - 1) records, after the setup and every move; "D&ONE"
+    // keeps the record, on the last one too. A screen reader is told each record by the
+    // counter's name (scripts/check-accessibility.sh hears the change announced). A setup
+    // refused and typed again counts the frame finally set up.
+    void bayRecordCounterFollowsTheRecordShown() {
+        FormDriver driver;
+        driver.setUp("R", "3", "101"); // 404 joints: refused
+        QCOMPARE(driver.errors.size(), 1);
+        driver.setUp("R", "2", "3");
+        QCOMPARE(RecordCounter(driver), CounterSays(1, 4));
+        const std::pair<const char*, int> steps[] = {{"Command9", 1}, {"Command7", 2},
+                                                     {"Command7", 3}, {"Command7", 4},
+                                                     {"Command9", 4}, {"Command8", 3}};
+        for (const auto& [button, shown] : steps) {
+            driver.click(button);
+            QVERIFY2(driver.model().CurrentBay == shown, button);
+            QCOMPARE(RecordCounter(driver), CounterSays(shown, 4));
+            CheckRecordCounter(driver);
+            if (QTest::currentTestFailed()) {
+                return;
+            }
+        }
+        QCOMPARE(QApplication::focusWidget(), driver.find("Command8")); // "D&ONE" on record 4
+        driver.click("Label23");
+        QCOMPARE(QApplication::focusWidget(), driver.find("Command8"));
+    }
+
+    // One bay: record 1 of 1, before and after "D&ONE". The largest count, 100 bays, walked
+    // to its end: the counter's two lines fit its place at every record.
+    void bayRecordCounterOfTheSmallestAndLargestFrames() {
+        {
+            FormDriver driver;
+            driver.setUp("ONE", "1", "2");
+            QCOMPARE(RecordCounter(driver), CounterSays(1, 1));
+            driver.click("Command9");
+            QCOMPARE(RecordCounter(driver), CounterSays(1, 1));
+            CheckRecordCounter(driver);
+        }
+        FormDriver driver;
+        driver.setUp("HUNDRED", "4", "26");
+        for (int shown = 2; shown <= 100; ++shown) {
+            driver.click("Command7");
+            QCOMPARE(RecordCounter(driver), CounterSays(shown, 100));
+            CheckRecordCounter(driver);
+            if (QTest::currentTestFailed()) {
+                return;
+            }
+        }
+        QVERIFY(!driver.enabled("Command7"));
+    }
+
     // A screen reader tells each panel by its name and each box and button by a name
     // unique in the window (the two "D&ONE" are "Store this joint" and "Store this bay
     // record"), with a description, unique in its panel, that names the unit of the
@@ -362,6 +442,10 @@ private slots:
                                               .arg(QRegularExpression::escape(QString(unit))));
             QVERIFY2(word.match(Told(driver.find(box), QAccessible::Description)).hasMatch(), box);
         }
+        // The bay-load panel's record counter, a label, is told by what it shows.
+        QCOMPARE(Told(driver.find("Label23"), QAccessible::Name),
+                 QStringLiteral("Bay record 1 of 4"));
+        QVERIFY(Told(driver.find("Label23"), QAccessible::Description).startsWith("Which bay"));
         for (int joint = 5; joint <= 7; ++joint) {
             driver.click("Command6");
         }
