@@ -35,8 +35,10 @@ void VisitEndMoments(const FrameModel& model, const JointTable& rotation, const 
                 }
             });
         }
+        // A cantilever's end moment is its fixed-end moment: its load term reversed,
+        // which for member 1 is M1 as typed.
         if (HasCantilever(model, floor, floor.First, 1)) {
-            visit(floor.First, 1, -model.M1[floor.First]);
+            visit(floor.First, 1, TypedM1(model.M1[floor.First]).value());
         }
         if (HasCantilever(model, floor, floor.Last, 2)) {
             visit(floor.Last, 2, -model.M2[floor.Last]);
