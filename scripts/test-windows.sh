@@ -31,4 +31,7 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 wineserver -p30 </dev/null >/dev/null 2>&1 || true
 scripts/wine-run.sh "$prefix" wineboot </dev/null >/dev/null 2>&1
 cd "$dir"
-ctest --output-on-failure --parallel "$jobs"
+# Now and then Wine fails to start a test's process at all (no output, exit at
+# once); a test that fails is run once more, so that only a second failure
+# counts. A test that fails for a reason of its own fails twice.
+ctest --output-on-failure --parallel "$jobs" --repeat until-pass:2
