@@ -14,80 +14,65 @@
 
 namespace {
 
-/// A joint's members by number, each with its far joint and the far end's member
-/// number; 0 where the joint lacks the member. A column below a floor 1 joint
-/// ends at a base, which does not rotate.
-struct Far {
-    int joint = 0, member = 0;
-};
+/// Each member end's contribution, keyed joint × 10 + member, and each column's,
+/// keyed by its top joint.
+using Contributions = std::map<int, double>;
 
 /// Kani's iteration as a textbook tabulates it, written apart from the program:
 /// rotation factors −½ k / Σ k, displacement factors −3/2 k / Σ k of the storey,
 /// restrained moments from the typed loads, every contribution 0 at the start,
 /// joints swept floor by floor from the left, each storey's displacement
-/// contributions formed after the sweep. Returns, for cycles 1..`cycles`, each
-/// member end's rotation contribution [cycle][joint][member] and each column's
-/// displacement contribution [cycle][joint at its top].
-struct KaniCycles {
-    std::vector<std::map<int, std::map<int, double>>> rotation;
-    std::vector<std::map<int, double>> displacement;
-};
-
-KaniCycles KaniFromZero(const FrameModel& m, int cycles) {
+/// contributions formed after the sweep. Returns, for cycles 1..`cycles`, the
+/// rotation and the displacement contributions.
+std::vector<std::pair<Contributions, Contributions>> KaniFromZero(const FrameModel& m, int cycles) {
     const FrameCounts counts = CountsOf(m);
-    const int n = counts.columns, floors = counts.floors, last = counts.lastJoint;
-    auto far = [&](int j, int member) -> Far {
-        const bool first = (j - 1) % n == 0, lastOfFloor = j % n == 0;
+    const int n = counts.columns, last = counts.lastJoint;
+    // The far end of a joint's member, 0 where the joint lacks it; a column below a
+    // floor 1 joint ends at a base, which does not rotate (never swept, so 0).
+    auto far = [&](int j, int member) {
         switch (member) {
         case 1:
-            return first ? Far{} : Far{j - 1, 2};
+            return (j - 1) % n == 0 ? 0 : (j - 1) * 10 + 2;
         case 2:
-            return lastOfFloor ? Far{} : Far{j + 1, 1};
+            return j % n == 0 ? 0 : (j + 1) * 10 + 1;
         case 3:
-            return {j - n, 4}; // at a base: never swept, so 0
+            return (j - n) * 10 + 4;
         default:
-            return j + n <= last ? Far{j + n, 3} : Far{};
+            return j + n <= last ? (j + n) * 10 + 3 : 0;
         }
     };
-    std::map<int, std::map<int, double>> rotation;
-    std::map<int, double> displacement;
-    KaniCycles out;
+    Contributions rotation, displacement;
+    std::vector<std::pair<Contributions, Contributions>> out;
     for (int c = 1; c <= cycles; ++c) {
         for (int j = n + 1; j <= last; ++j) {
             // Σ clockwise fixed-end moments: M1 as typed at the joint (the left beam's
             // right end, or a cantilever), M2 as typed reversed (the right beam's left end).
             double sum = TypedM1(m.M1[j]).value() - m.M2[j].value(), k = 0;
             for (int member = 1; member <= 4; ++member) {
-                const Far f = far(j, member);
-                if (f.joint == 0) {
-                    continue;
-                }
-                k += m.K[j][member];
-                sum += rotation[f.joint][f.member];
-                if (member == 3) {
-                    sum += displacement[j];
-                } else if (member == 4) {
-                    sum += displacement[j + n];
+                if (const int f = far(j, member); f != 0) {
+                    k += m.K[j][member];
+                    sum += rotation[f] + (member == 3   ? displacement[j]
+                                          : member == 4 ? displacement[j + n]
+                                                        : 0);
                 }
             }
             for (int member = 1; member <= 4; ++member) {
-                if (far(j, member).joint != 0 && k != 0) {
-                    rotation[j][member] = -0.5 * m.K[j][member] / k * sum;
+                if (far(j, member) != 0 && k != 0) {
+                    rotation[j * 10 + member] = -0.5 * m.K[j][member] / k * sum;
                 }
             }
         }
-        for (int f = 1; f <= floors; ++f) {
+        for (int top = n + 1; top <= last; top += n) { // each floor's first joint
             double columns = 0, ends = 0;
-            for (int j = f * n + 1; j <= (f + 1) * n; ++j) {
+            for (int j = top; j < top + n; ++j) {
                 columns += m.K[j][3];
-                ends += rotation[j][3] + rotation[j - n][4];
+                ends += rotation[j * 10 + 3] + rotation[(j - n) * 10 + 4];
             }
-            for (int j = f * n + 1; j <= (f + 1) * n; ++j) {
+            for (int j = top; j < top + n; ++j) {
                 displacement[j] = -1.5 * m.K[j][3] / columns * ends;
             }
         }
-        out.rotation.push_back(rotation);
-        out.displacement.push_back(displacement);
+        out.emplace_back(rotation, displacement);
     }
     return out;
 }
@@ -112,12 +97,9 @@ TEST(KaniWorksheet, EveryContributionIsKanisOwn) {
         const TableRows table = TableById(checked.page(), "kani");
         const std::vector<int> cycles = CycleColumns(table);
         ASSERT_GE(cycles.size(), 2u) << frame.ProjectName;
-        const KaniCycles kani = KaniFromZero(frame, cycles.back());
-        std::size_t rows = 0;
-        for (const auto& row : table) {
-            if (&row == &table[0]) {
-                continue;
-            }
+        const auto kani = KaniFromZero(frame, cycles.back());
+        for (std::size_t r = 1; r < table.size(); ++r) {
+            const auto& row = table[r];
             const bool storey = row[0].starts_with("storey ");
             const int j = std::stoi(storey ? row[1] : row[0]);
             for (std::size_t c = 0; c < cycles.size(); ++c) {
@@ -125,20 +107,21 @@ TEST(KaniWorksheet, EveryContributionIsKanisOwn) {
                     EXPECT_EQ(row[c + 2], "…");
                     continue;
                 }
-                const auto at = static_cast<std::size_t>(cycles[c] - 1);
-                const double expected = storey ? kani.displacement[at].at(j)
-                                               : kani.rotation[at].at(j).at(std::stoi(row[1]));
+                const auto& [rotation, displacement] = kani[cycles[c] - 1u];
+                const double expected =
+                    storey ? displacement.at(j) : rotation.at(j * 10 + std::stoi(row[1]));
                 EXPECT_NEAR(Number(row[c + 2]), expected, 6e-6 * std::fabs(expected) + 1e-12)
                     << frame.ProjectName << " row " << row[0] << "/" << row[1] << " cycle "
                     << cycles[c];
             }
-            ++rows;
         }
-        std::size_t ends = kani.displacement.back().size(); // every column, every member end
-        for (const auto& [j, members] : kani.rotation.back()) {
-            ends += j > CountsOf(frame).columns ? members.size() : 0; // not a base's
+        // A row for every column, and for every member end but a base's.
+        const auto& [rotation, displacement] = kani.back();
+        std::size_t rows = displacement.size() + 1;
+        for (const auto& [end, value] : rotation) {
+            rows += end / 10 > CountsOf(frame).columns ? 1 : 0;
         }
-        EXPECT_EQ(rows, ends) << frame.ProjectName;
+        EXPECT_EQ(table.size(), rows) << frame.ProjectName;
     }
 }
 
@@ -215,54 +198,42 @@ TEST(FramePageContents, LinkEverySectionAndTable) {
 /// Evaluates a worked-step expression as printed: numbers ("-" part of a number),
 /// "+", "−", "×", brackets; × before + and −, left to right. `size` collects the
 /// magnitudes added, the scale of the rounding in the printed digits.
-class Printed {
-public:
-    explicit Printed(const std::string& text) : s_(text) {}
-    double sum(double& size) {
-        double value = product(size);
-        for (;;) {
+struct Printed {
+    std::string s;
+    std::size_t at = 0;
+    double size = 0;
+
+    bool take(const std::string& token) {
+        const bool found = s.compare(at, token.size(), token) == 0;
+        at += found ? token.size() : 0;
+        return found;
+    }
+    double factor() {
+        std::size_t used = 0;
+        const double value = take("(") ? sum() : std::stod(s.substr(at), &used);
+        EXPECT_TRUE(used != 0 || take(")")) << s << " at " << at;
+        at += used;
+        return value;
+    }
+    double product() {
+        double value = factor();
+        while (take(" × ")) {
+            value = value * factor();
+        }
+        size += std::fabs(value);
+        return value;
+    }
+    double sum() {
+        for (double value = product();;) {
             if (take(" + ")) {
-                const double t = product(size);
-                value = value + t;
+                value = value + product();
             } else if (take(" \u2212 ")) {
-                const double t = product(size);
-                value = value - t;
+                value = value - product();
             } else {
                 return value;
             }
         }
     }
-    bool done() const { return at_ == s_.size(); }
-
-private:
-    double product(double& size) {
-        double value = factor(size);
-        while (take(" × ")) {
-            value = value * factor(size);
-        }
-        size += std::fabs(value);
-        return value;
-    }
-    double factor(double& size) {
-        if (take("(")) {
-            const double value = sum(size);
-            EXPECT_TRUE(take(")")) << s_ << " at " << at_;
-            return value;
-        }
-        std::size_t used = 0;
-        const double value = std::stod(s_.substr(at_), &used);
-        at_ += used;
-        return value;
-    }
-    bool take(const std::string& token) {
-        if (s_.compare(at_, token.size(), token) != 0) {
-            return false;
-        }
-        at_ += token.size();
-        return true;
-    }
-    std::string s_;
-    std::size_t at_ = 0;
 };
 
 // Each value line of the worked step, evaluated from its own printed numbers,
@@ -286,13 +257,12 @@ TEST(WorkedStep, EveryEquationHoldsForItsPrintedNumbers) {
                 printed = line.substr(equals + 3, result - equals - 3);
                 line = line.substr(0, equals);
             }
-            double size = 0;
-            Printed expression(line);
-            chain.push_back(expression.sum(size));
-            EXPECT_TRUE(expression.done()) << line;
+            Printed expression{line};
+            chain.push_back(expression.sum());
+            EXPECT_EQ(expression.at, line.size()) << line;
             if (!printed.empty()) {
                 for (double value : chain) {
-                    EXPECT_NEAR(value, std::stod(printed), 1e-13 * size + 1e-300)
+                    EXPECT_NEAR(value, std::stod(printed), 1e-13 * expression.size + 1e-300)
                         << frame.ProjectName << ": " << line;
                 }
                 chain.clear();
