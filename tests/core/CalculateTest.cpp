@@ -84,12 +84,10 @@ TEST(Reports, CantileverFollowsItsOwnLoadTerm) {
         const char* name;
         int joint, member;
         double m1, m2; // stored at that joint
-    } cases[] = {
-        {"first joint, its M2 0", 3, 1, -40, 0},
-        {"last joint, its M1 0", 4, 2, 0, 25},
-        {"first joint, M1 exactly 1", 3, 1, 1, 0},
-        {"last joint, M2 exactly 1", 4, 2, 0, 1},
-    };
+    } cases[] = {{"first joint, its M2 0", 3, 1, -40, 0},
+                 {"last joint, its M1 0", 4, 2, 0, 25},
+                 {"first joint, M1 exactly 1", 3, 1, 1, 0},
+                 {"last joint, M2 exactly 1", 4, 2, 0, 1}};
     for (const auto& c : cases) {
         FrameModel m = Portal(1, 1);
         m.M2[3] = m.M1[4] = m.BayLoads[1].Udl1 = 0;

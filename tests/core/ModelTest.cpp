@@ -73,7 +73,6 @@ TEST(NumberText, PageNumbersHaveSixSignificantDigitsInTheReportsForm) {
                                                    {0.000123456789, "0.000123457"},
                                                    {0.00001, "1E-05"},
                                                    {-2.5e-7, "-2.5E-07"},
-
                                                    {5e-324, "4.94066E-324"},
                                                    {1.7976931348623157e308, "1.79769E+308"}};
     for (const auto& [value, text] : rows) {
