@@ -192,6 +192,14 @@ TEST(MomentDrawing, MomentsAreDrawnOnTheTensionSideAndLabelledAwayFromIt) {
                   "27 beam below; 13.5 column base outside; 13.5 column base outside; ")
             << scale;
     }
+    // A zero end draws nothing: its label stands where a negative one's would, right of
+    // a column (those below the beam, at y = 60).
+    for (const DrawnText& t :
+         DrawnParts(PageOf({"unloaded", [] { return Scaled(Portal(3, 3), 0); }})).at(0).texts) {
+        if (t.cls == "label" && t.box.top > 60) {
+            EXPECT_GT(t.box.left, t.box.left < 180 ? 80 : 280) << t.text;
+        }
+    }
 }
 
 // The room beside a column line is 40, beside an end line with a cantilever 130;
