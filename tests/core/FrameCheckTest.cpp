@@ -145,13 +145,6 @@ TEST(BayStatics, LargestSaggingAndFixedEndMoments) {
     }
 }
 
-// The sway portal's loads times 2^-1047: its moments lie at the bottom of the range
-// of numbers, where they keep few digits, and its equations are met within 5.2e-10
-// of their size. A portal is no mechanism: within the tolerance of 1e-9, it solves.
-TEST(ExactSolution, SolvesMomentsAtTheBottomOfTheRange) {
-    EXPECT_TRUE(Checked(Scaled(Portal(3, 1), std::ldexp(1.0, -1047))).check.exact.solved);
-}
-
 // The portal's beam typed at both ends against its 12 kN/m on 6 m, wL²/12 = 36.
 TEST(FrameCheck, TypedLoadTermsAgainstTheBay) {
     const struct {
@@ -179,6 +172,17 @@ TEST(FrameCheck, TypedLoadTermsAgainstTheBay) {
 // function of c, passes through 0: between −0.42 and −0.41, found by bisection in
 // exact fractions and rounded to the nearest double.
 constexpr double SingularLeftColumn = -0.41474393099704715;
+
+// Whether a frame solves is told by its digits, not by the size of its moments: the
+// sway portal's loads times 2^-1047, at the bottom of the range of numbers, keep few
+// digits, yet its equations are met within 5.2e-10 of their size, within the tolerance
+// of 1e-9. A left column 1e-11 above the singular value leaves the equations a
+// reciprocal condition above 1e-12, 2e-12 above it one below: most digits are lost.
+TEST(ExactSolution, SolvesWhileItKeepsItsDigits) {
+    EXPECT_TRUE(Checked(Scaled(Portal(3, 1), std::ldexp(1.0, -1047))).check.exact.solved);
+    EXPECT_TRUE(Checked(Portal(SingularLeftColumn + 1e-11, 1)).check.exact.solved);
+    EXPECT_FALSE(Checked(Portal(SingularLeftColumn + 2e-12, 1)).check.exact.solved);
+}
 
 // Columns of negative stiffness under the portal's beam of k = 2. At k = −1.1 and
 // −1.5 the equations keep their one solution, but the repeated sweep, which converges
