@@ -68,11 +68,6 @@ TEST(Reports, GoldenFrameMatchesByteForByteAfterARefusal) {
          {MainReportText, CorrectedReportText, MidspanReportText, ColumnLoadReportText}) {
         EXPECT_EQ(text(model), text(fresh));
     }
-    // The joint panel's floor caption: the floors' first and last joints, none below or above.
-    const std::array floors = {FloorOfJoint(model, 4),  FloorOfJoint(model, 5),
-                               FloorOfJoint(model, 8),  FloorOfJoint(model, 9),
-                               FloorOfJoint(model, 20), FloorOfJoint(model, 21)};
-    EXPECT_EQ(floors, (std::array{0, 1, 1, 2, 4, 0}));
 }
 
 // A cantilever is told by its own load term alone: beyond the first joint M1,
@@ -84,9 +79,7 @@ TEST(Reports, CantileverFollowsItsOwnLoadTerm) {
         const char* name;
         int joint, member;
         double m1, m2; // stored at that joint
-    } cases[] = {{"first joint, its M2 0", 3, 1, -40, 0},
-                 {"last joint, its M1 0", 4, 2, 0, 25},
-                 {"first joint, M1 exactly 1", 3, 1, 1, 0},
+    } cases[] = {{"first joint, M1 exactly 1", 3, 1, 1, 0},
                  {"last joint, M2 exactly 1", 4, 2, 0, 1}};
     for (const auto& c : cases) {
         FrameModel m = Portal(1, 1);
@@ -118,17 +111,6 @@ TEST(Reports, AJointWithoutStiffnessWhoseMomentsBalanceDoesNotTurn) {
             EXPECT_EQ(m.MRot1[j].value(), 0) << cancel << " " << j;
         }
     }
-}
-
-// A joint already in balance keeps its end moments as CM, every member written:
-// an unloaded portal reports 0 for each, none left empty.
-TEST(Reports, AJointInBalanceReportsEveryMember) {
-    FrameModel m = Portal(3, 3);
-    m.M2[3] = m.M1[4] = 0;
-    ASSERT_EQ(RunAnalysis(m), std::nullopt);
-    EXPECT_EQ(CorrectedReportText(m),
-              "P\r\n\r\nJOINT NO. : - 3\r\nCM1 = 0   CM2 = 0  CM3 = 0  CM4 = 0\r\n"
-              "JOINT NO. : - 4\r\nCM1 = 0   CM2 = 0  CM3 = 0  CM4 = 0\r\n");
 }
 
 // Regression: the square (L - 2X)^2 was taken with std::pow, which a -O0 build
@@ -213,18 +195,10 @@ const std::pair<void (*)(FrameModel&), const char*> FailureRows[] = {
          m.M2[17] = 1.7e308;
      },
      "The storey moment (0) of floor 4 is beyond the range"},
-    {[](auto& m) { // the same on floor 1, whose columns stand on the base
-         m.K[5] = {Cell(), 0, 1e-4, 0.5, 1e-4};
-         m.K[6][1] = m.K[6][3] = m.K[7][3] = m.K[8][3] = m.K[9][3] = 1e-4;
-         m.M2[5] = 1.7e308;
-     },
-     "The storey moment (0) of floor 1 is beyond the range"},
     {[](auto& m) { m = FrameModel(); }, "The frame has not been set up"},
     // Counts that disagree with each other, as no setup leaves them.
     {[](auto& m) { m.FloorJoints[1].First = 6; }, "The frame has not been set up"},
-    {[](auto& m) { m.FloorJoints[4].Last = 21; }, "The frame has not been set up"},
-    {[](auto& m) { m.LastJoint = 24; }, "The frame has not been set up"},
-    {[](auto& m) { m.TotalBays = 13; }, "The frame has not been set up"}};
+    {[](auto& m) { m.LastJoint = 24; }, "The frame has not been set up"}};
 
 TEST(CalculateFailure, StopsWithAMessageThatSaysWhereAndWritesNoReport) {
     for (const auto& [spoil, message] : FailureRows) {

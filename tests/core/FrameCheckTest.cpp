@@ -153,7 +153,6 @@ TEST(FrameCheck, TypedLoadTermsAgainstTheBay) {
         double m2Left, m1RightStored;
         bool mismatch;
     } cases[] = {
-        {"as the load gives", 36, -36, false},
         {"0.3 % high at the left", 36.1, -36, false},
         {"0.6 % high at the left", 36.2, -36, true},
         {"right end typed with the stored sign", 36, 36, true},
@@ -227,17 +226,19 @@ TEST(FrameCheck, FramesTheCycleOrTheSolutionCannotHandle) {
             << c.name << ": " << check.exact.whyNot;
         EXPECT_EQ(check.convergence.outcome, c.outcome) << c.name;
         const std::string page = checked.page();
+        const TableRows cycles = TableById(page, "cycles");
         if (c.outcome == Outcome::Diverged) {
             // Told by its size, 1e100 times the largest exact moment, cycles before its
-            // numbers leave the range of doubles; huge moments leave it first, measure
-            // +∞ and are never within: no cycle of a run-away is marked.
+            // numbers leave the range of doubles; huge moments leave it first and measure
+            // +∞, never within.
             EXPECT_GT(check.convergence.shares.back(), 1e99) << c.name;
             EXPECT_EQ(std::isfinite(check.convergence.shares.back()), c.model.M2[3] < 1e100);
-            const TableRows cycles = TableById(page, "cycles");
             EXPECT_EQ(cycles[cycles.size() - 2][2], "diverged") << c.name;
-            for (std::size_t r = 1; r + 1 < cycles.size(); ++r) { // the balance row apart
-                EXPECT_EQ(cycles[r][3], "") << c.name << " " << cycles[r][0];
-            }
+        } else if (c.outcome == Outcome::MoreThanLimit) {
+            EXPECT_EQ(cycles[cycles.size() - 2][1], "not within 0.1 % after 1000 cycles");
+        }
+        for (std::size_t r = 1; c.outcome != Outcome::Reached && r + 1 < cycles.size(); ++r) {
+            EXPECT_EQ(cycles[r][3], "") << c.name << " " << cycles[r][0]; // no cycle within
         }
         if (c.outcome == Outcome::Reached) {
             EXPECT_EQ(check.convergence.shares, std::vector<double>{0}) << c.name;
@@ -294,11 +295,15 @@ TEST(Convergence, SharesDoNotDependOnTheSizeOfTheLoads) {
 // The repeated cycles iterate the equations that the exact solution solves: cycle 1
 // is the main report's M(1) and storey moments (1) to the last bit, every cycle's
 // state is kept, and the sweep stops at the first cycle whose end moments are within
-// 0.1 % of the exact ones. (The order of the
+// 0.1 % of the exact ones: under a weak beam on stiff columns, not at cycle 1, which
+// only the balance brings within. (The order of the
 // sweep, which changes each cycle's numbers but not where they go, is held by the
 // golden page's cycles.)
 TEST(Convergence, StartsFromTheReportsCycleAndStopsWithinOfTheExactSolution) {
-    for (const FrameModel& frame : {CantileverFrame(), Portal(3, 3), Portal(3, 1), Tower()}) {
+    FrameModel weakBeam = Portal(10, 10);
+    weakBeam.K[3][2] = weakBeam.K[4][1] = 1;
+    for (const FrameModel& frame :
+         {CantileverFrame(), Portal(3, 3), Portal(3, 1), Tower(), weakBeam}) {
         const auto [m, check] = Checked(frame);
         const Convergence& c = check.convergence;
         ASSERT_EQ(c.outcome, Convergence::Outcome::Reached) << m.ProjectName;

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 /// The first fault of the markup: an element closed out of turn, closed without
@@ -39,39 +38,28 @@ inline std::string MarkupFault(const std::string& page) {
 /// A table's rows of cell texts, the header first.
 using TableRows = std::vector<std::vector<std::string>>;
 
-/// Every table of the page: its id and its rows.
-inline std::vector<std::pair<std::string, TableRows>> Tables(const std::string& page) {
-    EXPECT_EQ(MarkupFault(page), "");
-    std::vector<std::pair<std::string, TableRows>> tables;
-    for (std::size_t at = page.find("<table id=\""); at != std::string::npos;
-         at = page.find("<table id=\"", at + 1)) {
-        const std::size_t idEnd = page.find('"', at + 11);
-        auto& [id, rows] = tables.emplace_back(page.substr(at + 11, idEnd - at - 11), TableRows{});
-        const std::string body = page.substr(idEnd, page.find("</table>", at) - idEnd);
-        for (std::size_t row = body.find("<tr"); row != std::string::npos;
-             row = body.find("<tr", row + 1)) {
-            auto& cells = rows.emplace_back();
-            const std::string line = body.substr(row, body.find("</tr>", row) - row);
-            for (std::size_t cell = line.find("<t", 3); cell != std::string::npos;
-                 cell = line.find("<t", cell + 1)) {
-                const std::size_t start = cell + 4;
-                cells.push_back(line.substr(start, line.find("</t", start) - start));
-            }
-        }
-    }
-    return tables;
-}
-
 /// The rows of the page's table `id`, the header first; none, and a failure, when
 /// the page has no such table.
 inline TableRows TableById(const std::string& page, const std::string& id) {
-    for (auto& [name, rows] : Tables(page)) {
-        if (name == id) {
-            return std::move(rows);
+    EXPECT_EQ(MarkupFault(page), "");
+    const std::size_t at = page.find("<table id=\"" + id + "\"");
+    if (at == std::string::npos) {
+        ADD_FAILURE() << "the page has no table " << id;
+        return {};
+    }
+    TableRows rows;
+    const std::string body = page.substr(at, page.find("</table>", at) - at);
+    for (std::size_t row = body.find("<tr"); row != std::string::npos;
+         row = body.find("<tr", row + 1)) {
+        auto& cells = rows.emplace_back();
+        const std::string line = body.substr(row, body.find("</tr>", row) - row);
+        for (std::size_t cell = line.find("<t", 3); cell != std::string::npos;
+             cell = line.find("<t", cell + 1)) {
+            const std::size_t start = cell + 4;
+            cells.push_back(line.substr(start, line.find("</t", start) - start));
         }
     }
-    ADD_FAILURE() << "the page has no table " << id;
-    return {};
+    return rows;
 }
 
 /// ` name="value"` within one tag.

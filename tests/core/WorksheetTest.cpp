@@ -26,20 +26,6 @@ using Contributions = std::map<int, double>;
 std::vector<std::pair<Contributions, Contributions>> KaniFromZero(const FrameModel& m, int cycles) {
     const FrameCounts counts = CountsOf(m);
     const int n = counts.columns, last = counts.lastJoint;
-    // The far end of a joint's member, 0 where the joint lacks it; a column below a
-    // floor 1 joint ends at a base, which does not rotate (never swept, so 0).
-    auto far = [&](int j, int member) {
-        switch (member) {
-        case 1:
-            return (j - 1) % n == 0 ? 0 : (j - 1) * 10 + 2;
-        case 2:
-            return j % n == 0 ? 0 : (j + 1) * 10 + 1;
-        case 3:
-            return (j - n) * 10 + 4;
-        default:
-            return j + n <= last ? (j + n) * 10 + 3 : 0;
-        }
-    };
     Contributions rotation, displacement;
     std::vector<std::pair<Contributions, Contributions>> out;
     for (int c = 1; c <= cycles; ++c) {
@@ -47,8 +33,13 @@ std::vector<std::pair<Contributions, Contributions>> KaniFromZero(const FrameMod
             // Σ clockwise fixed-end moments: M1 as typed at the joint (the left beam's
             // right end, or a cantilever), M2 as typed reversed (the right beam's left end).
             double sum = TypedM1(m.M1[j]).value() - m.M2[j].value(), k = 0;
+            // Each member's far end, 0 where the joint lacks the member; a column below a
+            // floor 1 joint ends at a base, which does not rotate (never swept, so 0).
+            const int far[] = {0, (j - 1) % n == 0 ? 0 : (j - 1) * 10 + 2,
+                               j % n == 0 ? 0 : (j + 1) * 10 + 1, (j - n) * 10 + 4,
+                               j + n <= last ? (j + n) * 10 + 3 : 0};
             for (int member = 1; member <= 4; ++member) {
-                if (const int f = far(j, member); f != 0) {
+                if (const int f = far[member]; f != 0) {
                     k += m.K[j][member];
                     sum += rotation[f] + (member == 3   ? displacement[j]
                                           : member == 4 ? displacement[j + n]
@@ -56,7 +47,7 @@ std::vector<std::pair<Contributions, Contributions>> KaniFromZero(const FrameMod
                 }
             }
             for (int member = 1; member <= 4; ++member) {
-                if (far(j, member) != 0 && k != 0) {
+                if (far[member] != 0 && k != 0) {
                     rotation[j * 10 + member] = -0.5 * m.K[j][member] / k * sum;
                 }
             }
@@ -76,16 +67,6 @@ std::vector<std::pair<Contributions, Contributions>> KaniFromZero(const FrameMod
     return out;
 }
 
-/// The cycle numbers of the kani table's columns, 0 for "…".
-std::vector<int> CycleColumns(const TableRows& table) {
-    std::vector<int> cycles;
-    for (std::size_t c = 2; c < table[0].size(); ++c) {
-        const std::string& head = table[0][c];
-        cycles.push_back(head.starts_with("cycle ") ? std::stoi(head.substr(6)) : 0);
-    }
-    return cycles;
-}
-
 // Every cell of the kani table is Kani's own number for its row and cycle, worked
 // independently, on frames with columns above and below, cantilevers at both
 // ends, storeys of unequal columns, and a portal of negative columns whose run
@@ -94,7 +75,11 @@ TEST(KaniWorksheet, EveryContributionIsKanisOwn) {
     for (const FrameModel& frame : {Tower(), CantileverFrame(), Portal(-1.1, -1.1)}) {
         const CheckedFrame checked = Checked(frame);
         const TableRows table = TableById(checked.page(), "kani");
-        const std::vector<int> cycles = CycleColumns(table);
+        std::vector<int> cycles; // each column's cycle after joint and member, 0 for "…"
+        for (std::size_t c = 2; c < table.at(0).size(); ++c) {
+            const std::string& head = table[0][c];
+            cycles.push_back(head.starts_with("cycle ") ? std::stoi(head.substr(6)) : 0);
+        }
         ASSERT_GE(cycles.size(), 2u) << frame.ProjectName;
         const auto kani = KaniFromZero(frame, cycles.back());
         for (std::size_t r = 1; r < table.size(); ++r) {

@@ -52,7 +52,6 @@ struct Draw {
 struct Frame {
     std::unique_ptr<FrameModel> model = std::make_unique<FrameModel>();
     bool ordinary = false; ///< every joint and record stored, within the frame
-    bool slip = false;     ///< one member typed with another stiffness at one end
 };
 
 /// One stiffness per member, written at both its ends: the beam from j to j + 1 as
@@ -78,20 +77,12 @@ void TypeStiffnesses(Draw& draw, FrameModel& model, const std::vector<bool>& sto
         if (j % n != 0) {
             member(j, 2, j + 1, 1);
         }
-        // A member the joint lacks gets a stiffness now and then by mistake: refused.
-        const int lacking = (j - 1) % n == 0 ? 1 : j % n == 0 ? 2 : 0;
-        for (int m : {lacking, j + n > counts.lastJoint ? 4 : 0}) {
-            if (m != 0 && stored[static_cast<std::size_t>(j)]) {
-                model.K[j][m] = draw.chance(draw.gaps / 10) ? draw.value(0.5, 20) : 0.0;
-            }
-        }
     }
 }
 
 /// A frame as a user could enter it, from its seed: counts over the whole range
 /// (some refused by the setup, which leaves the model bare), then half of the
-/// frames complete and ordinary, a tenth of those with one stiffness slip, the
-/// rest with gaps, wild values or both.
+/// frames complete and ordinary, the rest with gaps, wild values or both.
 Frame GenerateFrame(std::uint64_t seed) {
     Draw draw{std::mt19937_64(seed)};
     const int floors = draw.between(1, MaxFloor);
@@ -123,18 +114,6 @@ Frame GenerateFrame(std::uint64_t seed) {
             model->M2[j] = draw.value(0, j % n != 0 ? 300 : 60);
         }
     }
-    if (frame.ordinary && draw.chance(0.1)) {
-        // A slip: one end of one member typed with another value, or left empty.
-        const int j = draw.between(n + 1, counts.lastJoint);
-        const int m = draw.between(1, MemberCount);
-        const bool has = m == 1   ? (j - 1) % n != 0
-                         : m == 2 ? j % n != 0
-                                  : m == 3 || j + n <= counts.lastJoint;
-        if (has && !(m == 3 && j <= 2 * n)) { // a floor 1 column's lower end is not typed
-            model->K[j][m] = draw.chance(0.3) ? Cell() : Cell(model->K[j][m] + 0.25);
-            frame.slip = true;
-        }
-    }
     for (int b = 1; b <= counts.totalBays; ++b) {
         if (draw.chance(draw.gaps / 5)) {
             continue; // a record never stored: L = 0
@@ -163,11 +142,6 @@ Frame GenerateFrame(std::uint64_t seed) {
 /// "nan", letters that no label or number of a report holds in a row.
 std::string Problem(const Frame& frame, const std::optional<std::string>& stop) {
     const FrameModel& model = *frame.model;
-    if (frame.slip) {
-        const bool refused = stop && (stop->starts_with("The beam from joint") ||
-                                      stop->starts_with("The column from joint"));
-        return refused ? "" : "a stiffness slip was not refused";
-    }
     if (stop) {
         return frame.ordinary  ? "an ordinary frame was refused: " + *stop
                : stop->empty() ? "stopped without a message"
