@@ -123,6 +123,9 @@ TEST(FrameSetup, RefusesEachBadSetupWithItsOwnMessageAndLeavesTheModelAlone) {
         EXPECT_NE(refusal->find(message), std::string::npos) << *refusal;
         EXPECT_TRUE(model.ProjectName.empty() && model.FloorCount.isEmpty());
     }
+    FrameModel model; // accepted: the panels start at floor 1's first joint and record 1
+    ASSERT_EQ(SetUpFrame(model, "A", "2", "3"), std::nullopt);
+    EXPECT_TRUE(model.CurrentJoint == 4 && model.CurrentBay == 1);
 }
 
 } // namespace

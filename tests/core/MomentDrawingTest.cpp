@@ -49,7 +49,6 @@ const PageRow Pages[] = {
     {"TOWER, one cycle alone", [] { return Tower(); }, false, 8},
     {"6 x 17", [] { return FilledFrame(6, 17); }},
     {"1 x 100", [] { return FilledFrame(1, 100); }},
-    {"a portal", [] { return FilledFrame(1, 2); }},
     {"a bay of 0.3 m beside one of 6 m", [] { return TwoBays(0.3); }},
     // Bay 2, unloaded, sags most at its end, whose label says it already.
     {"a peak at a span's end", [] { return TwoBays(6); }, true, 1},

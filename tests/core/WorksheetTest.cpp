@@ -95,8 +95,7 @@ TEST(KaniWorksheet, EveryContributionIsKanisOwn) {
                 const double expected =
                     storey ? displacement.at(j) : rotation.at(j * 10 + std::stoi(row[1]));
                 EXPECT_NEAR(Number(row[c + 2]), expected, 6e-6 * std::fabs(expected) + 1e-12)
-                    << frame.ProjectName << " row " << row[0] << "/" << row[1] << " cycle "
-                    << cycles[c];
+                    << frame.ProjectName << " " << row[0] << "/" << row[1] << " " << cycles[c];
             }
         }
         // A row for every column, and for every member end but a base's.

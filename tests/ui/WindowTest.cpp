@@ -277,7 +277,6 @@ private slots:
                 stored.Udl1 == 10 && stored.Udl2 == 99 && stored.PointLoad1 == 98 &&
                 stored.SpanL == 6 && stored.LoadX == 1);
         QCOMPARE(driver.text("Text15"), QStringLiteral("2.5"));
-        QCOMPARE(RecordCounter(driver), CounterSays(1, 4));
         driver.click("Command7");
         QCOMPARE(RecordCounter(driver), CounterSays(2, 4));
         QCOMPARE(driver.texts(RecordBoxes), QStringList(7, QStringLiteral("0")));
