@@ -71,25 +71,18 @@ TEST(Reports, GoldenFrameMatchesByteForByteAfterARefusal) {
 }
 
 // A cantilever is told by its own load term alone: beyond the first joint M1,
-// beyond the last M2, whatever the joint's other load term is, and a moment of
-// exactly 1 like any other. Its end moment is the load term reversed, and the
-// balance leaves it there while the joint's corrected moments add up to 0.
+// beyond the last M2, and a moment of exactly 1 like any other. Its end moment is the load term
+// reversed, and the balance leaves it there while the joint's corrected moments add up to 0.
 TEST(Reports, CantileverFollowsItsOwnLoadTerm) {
-    const struct {
-        const char* name;
-        int joint, member;
-        double m1, m2; // stored at that joint
-    } cases[] = {{"first joint, M1 exactly 1", 3, 1, 1, 0},
-                 {"last joint, M2 exactly 1", 4, 2, 0, 1}};
-    for (const auto& c : cases) {
+    // M1 of the first joint and M2 of the last, each exactly 1, the joint's other term 0.
+    for (const auto& [joint, member] : {std::pair{3, 1}, {4, 2}}) {
         FrameModel m = Portal(1, 1);
         m.M2[3] = m.M1[4] = m.BayLoads[1].Udl1 = 0;
-        m.M1[c.joint] = c.m1;
-        m.M2[c.joint] = c.m2;
-        ASSERT_EQ(RunAnalysis(m), std::nullopt) << c.name;
-        const auto& cm = m.CM[c.joint];
-        EXPECT_EQ(cm[c.member].value(), -(c.member == 1 ? c.m1 : c.m2)) << c.name;
-        EXPECT_NEAR(((cm[1] + cm[2]) + cm[3]) + cm[4], 0, 1e-12) << c.name;
+        (member == 1 ? m.M1 : m.M2)[joint] = 1;
+        ASSERT_EQ(RunAnalysis(m), std::nullopt) << joint;
+        const auto& cm = m.CM[joint];
+        EXPECT_EQ(cm[member].value(), -1) << joint;
+        EXPECT_NEAR(((cm[1] + cm[2]) + cm[3]) + cm[4], 0, 1e-12) << joint;
     }
 }
 
@@ -167,9 +160,9 @@ const std::pair<void (*)(FrameModel&), const char*> FailureRows[] = {
      "Bay record 2 (floor 1, bay 2) has its point load"},
     {[](auto& m) { m.BayLoads[2].LoadX = -0.1; },
      "Bay record 2 (floor 1, bay 2) has its point load"},
-    {[](auto& m) { m.BayLoads[2].FloorNo = 2; }, // the bay left without one is on floor 1
-     "Bay records 2 and 5 both describe bay 2 of floor 2: a bay has one record; change the "
-     "floor or bay of one of them on the bay-load panel (bay 2 of floor 1 has none yet)."},
+    {[](auto& m) { m.BayLoads[1].FloorNo = 2; }, // the bay left without one is the first
+     "Bay records 1 and 6 both describe bay 1 of floor 2: a bay has one record; change the "
+     "floor or bay of one of them on the bay-load panel (bay 1 of floor 1 has none yet)."},
     {[](auto& m) { m.BayLoads[10] = m.BayLoads[1]; }, // the bay left without one is on top
      "Bay records 1 and 10 both describe bay 1 of floor 1: a bay has one record; change the "
      "floor or bay of one of them on the bay-load panel (bay 3 of floor 4 has none yet)."},

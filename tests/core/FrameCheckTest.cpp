@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace {
 
@@ -50,16 +51,22 @@ TEST(FrameCheck, PortalsSolvedByHand) {
         const BaseReaction &b0 = check.forces.bases[0], &b1 = check.forces.bases[1];
         const double got[] = {e[3][2],         e[3][3],          e[1][4],          e[4][1],
                               e[4][3],         e[2][4],          bay.midspanExact, bay.maxSagging,
-                              bay.maxSaggingX, bay.leftReaction, b0.vertical,      b1.vertical,
-                              b0.moment,       b1.moment};
+                              bay.maxSaggingX, bay.leftReaction, b0.vertical,      b1.vertical};
         const double want[] = {c.beamLeft,   -c.beamLeft,    c.baseLeft,     c.beamRight,
                                -c.beamRight, c.baseRight,    c.midspan,      c.maxSagging,
-                               c.maxX,       c.leftReaction, c.leftReaction, 72 - c.leftReaction,
-                               c.baseLeft,   c.baseRight};
+                               c.maxX,       c.leftReaction, c.leftReaction, 72 - c.leftReaction};
         for (std::size_t i = 0; i < std::size(got); ++i) {
             EXPECT_NEAR(got[i], want[i], 1e-12 * 72) << i;
         }
     }
+}
+
+// A frame with a bay that has no record, which the analysis refuses, is not checked:
+// asking for it is the caller's fault.
+TEST(FrameCheck, RefusesAFrameThatWasNotAnalysed) {
+    FrameModel m = Portal(3, 3);
+    m.BayLoads[1] = {};
+    EXPECT_THROW(CheckFrame(m, BayRecordsOf(m)), std::invalid_argument);
 }
 
 // Each joint's end moments and each storey's column moments add up to 0, and the

@@ -365,8 +365,7 @@ private slots:
     // A screen reader tells each panel by its name and each box and button by a name
     // unique in the window (the two "D&ONE" are "Store this joint" and "Store this bay
     // record"), with a description, unique in its panel, that names the unit of the
-    // quantity a box holds. The floor caption's name follows the joint shown, while the
-    // caption on screen stays as it was.
+    // quantity a box holds. The floor caption's name follows the joint shown.
     void screenReadersTellEveryControlApart() {
         FormDriver driver;
         driver.setUp("A", "2", "3");
@@ -405,7 +404,6 @@ private slots:
             driver.click("Command6");
         }
         QCOMPARE(Told(driver.find("Label2"), QAccessible::Name), QStringLiteral("Floor 2"));
-        QCOMPARE(driver.find<QLabel>("Label2")->text(), QStringLiteral("FLOOR :- 2"));
     }
 };
 
