@@ -193,8 +193,9 @@ TEST(MomentDrawing, MomentsAreDrawnOnTheTensionSideAndLabelledAwayFromIt) {
     }
     // A zero end draws nothing: its label stands where a negative one's would, right of
     // a column (those below the beam, at y = 60).
-    for (const DrawnText& t :
-         DrawnParts(PageOf({"unloaded", [] { return Scaled(Portal(3, 3), 0); }})).at(0).texts) {
+    const DrawnPart unloaded =
+        DrawnParts(PageOf({"unloaded", [] { return Scaled(Portal(3, 3), 0); }})).at(0);
+    for (const DrawnText& t : unloaded.texts) {
         if (t.cls == "label" && t.box.top > 60) {
             EXPECT_GT(t.box.left, t.box.left < 180 ? 80 : 280) << t.text;
         }
@@ -279,7 +280,8 @@ TEST(MomentDrawing, ASpansPeakIsDrawnWhereItStandsAndLabelledAwayFromTheEnds) {
         CheckedFrame c = Checked(Portal(3, 3));
         c.check.bays[0].maxSaggingX = x;
         int spanLabels = 0;
-        for (const DrawnText& t : DrawnParts(c.page()).at(0).texts) {
+        const DrawnPart part = DrawnParts(c.page()).at(0);
+        for (const DrawnText& t : part.texts) {
             spanLabels += t.cls == "label span" ? 1 : 0;
         }
         EXPECT_EQ(spanLabels, labels) << x;
